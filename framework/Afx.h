@@ -1,0 +1,22 @@
+// The one header that program code includes: Windows and the whole class framework.
+#pragma once
+
+#ifndef WINVER
+#define WINVER 0x0601
+#endif
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0601
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include "AfxRes.h"
+#include "AfxCore.h"   // strings, runtime classes, collections, geometry, files, dates, clock
+#include "AfxWnd.h"    // command targets, windows, drawing, dialogs, views, frames
+#include "AfxApp.h"    // documents, templates, the application object
