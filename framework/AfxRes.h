@@ -41,3 +41,4 @@
 #define AFX_IDS_UNTITLED             0xF104
 #define AFX_IDS_SAVEFILE             0xF105
 #define AFX_IDS_OPENFILE             0xF106
+#define AFX_IDP_ASK_TO_SAVE          0xF107

@@ -1,0 +1,9 @@
+#include "AboutDlg.h"
+
+BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+END_MESSAGE_MAP()
+
+CAboutDlg::CAboutDlg()
+    : CDialog(IDD_ABOUTBOX)
+{
+}

@@ -1,0 +1,25 @@
+// The framework's core: text conversion, strings, runtime classes, exceptions, collections,
+// geometry, files and archives, dates and times, the clock seam and the module handles.
+#pragma once
+
+#include "AfxPlatform.h"
+#include "AfxText.h"
+#include "CString.h"
+#include "CRuntimeClass.h"
+#include "CObject.h"
+#include "CException.h"
+#include "CMemoryException.h"
+#include "CInvalidArgException.h"
+#include "CFileException.h"
+#include "CArchiveException.h"
+#include "CWordArray.h"
+#include "CPoint.h"
+#include "CSize.h"
+#include "CRect.h"
+#include "CFile.h"
+#include "CStdioFile.h"
+#include "CArchive.h"
+#include "COleDateTimeSpan.h"
+#include "COleDateTime.h"
+#include "AfxClock.h"
+#include "AfxModule.h"

@@ -1,0 +1,13 @@
+// Out of memory.
+#pragma once
+
+#include "CException.h"
+
+class CMemoryException : public CException
+{
+    DECLARE_DYNAMIC(CMemoryException)
+public:
+    CMemoryException();
+};
+
+[[noreturn]] void AfxThrowMemoryException();

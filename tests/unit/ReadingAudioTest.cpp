@@ -1,0 +1,191 @@
+// Reading recordings: which file a reading opens, and the stop/close and play steps, observed
+// through the real MCI devices on small wave files that the tests write.
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include "KasumioriDoc.h"
+#include "ReadingAudio.h"
+#include "TestFiles.h"
+
+namespace
+{
+using testfiles::ScratchDir;
+
+// The element that an open device plays, as MCI reports it; empty when the id names no device.
+std::wstring DeviceFile(MCIDEVICEID nID)
+{
+    wchar_t szFile[MAX_PATH * 2] = {};
+    MCI_INFO_PARMSW parms = {};
+    parms.lpstrReturn = szFile;
+    parms.dwRetSize = static_cast<DWORD>(sizeof(szFile) / sizeof(szFile[0]));
+    if (mciSendCommandW(nID, MCI_INFO, MCI_WAIT | MCI_INFO_FILE, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
+        return std::wstring();
+    return szFile;
+}
+
+// MCI_MODE_... of the device, or 0 when it is not open.
+DWORD_PTR DeviceMode(MCIDEVICEID nID)
+{
+    MCI_STATUS_PARMS parms = {};
+    parms.dwItem = MCI_STATUS_MODE;
+    if (mciSendCommandW(nID, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
+        return 0;
+    return parms.dwReturn;
+}
+
+// A started reading plays; on a machine without any wave output the device can only be open
+// and stopped (it cannot start), which is still told apart from a closed one.
+void ExpectStarted(MCIDEVICEID nID)
+{
+    if (waveOutGetNumDevs() > 0)
+    {
+        EXPECT_EQ(static_cast<DWORD_PTR>(MCI_MODE_PLAY), DeviceMode(nID));
+    }
+    else
+    {
+        EXPECT_EQ(static_cast<DWORD_PTR>(MCI_MODE_STOP), DeviceMode(nID)) << "no wave output here";
+    }
+}
+
+bool EndsWith(const std::wstring& s, const std::wstring& strTail)
+{
+    return s.size() >= strTail.size() && s.compare(s.size() - strTail.size(), strTail.size(), strTail) == 0;
+}
+
+class ReadingAudioTest : public ::testing::Test
+{
+protected:
+    ReadingAudioTest()
+        : m_dir(L"yomi"), m_pDoc(static_cast<CKasumioriDoc*>(RUNTIME_CLASS(CKasumioriDoc)->CreateObject()))
+    {
+        CreateDirectoryW(m_dir.File(L"yomi").c_str(), nullptr);
+        m_pDoc->m_strBaseDir = m_dir.DoubledBaseDir();
+    }
+
+    ~ReadingAudioTest() override
+    {
+        StopReading(m_pDoc.get());
+    }
+
+    std::wstring Recording(const std::wstring& strName) const
+    {
+        return m_dir.File(L"yomi\\" + strName);
+    }
+
+    void WriteRecording(const std::wstring& strName, int nMilliseconds = 3000)
+    {
+        testfiles::WriteWave(Recording(strName), nMilliseconds);
+    }
+
+    ScratchDir m_dir;
+    std::unique_ptr<CKasumioriDoc> m_pDoc;
+};
+
+TEST_F(ReadingAudioTest, OpensTheRecordingNamedByPoemAndPart)
+{
+    struct
+    {
+        int nPart;
+        int nPoem;
+        const wchar_t* pszFile;
+    } const cases[] = {
+        {0, 0, L"hy000.wav"},  {1, 0, L"hy000.wav"},  {0, 7, L"hy0070.wav"},
+        {1, 7, L"hy0071.wav"}, {0, 45, L"hy0450.wav"}, {1, 45, L"hy0451.wav"},
+        {0, 100, L"hy1000.wav"}, {1, 100, L"hy1001.wav"}, {0, 1, L"hy0010.wav"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "poem " << c.nPoem << " part " << c.nPart);
+        // Only the expected file exists, so any other name fails to open. The path keeps the
+        // doubled separators of the base folder.
+        WriteRecording(c.pszFile, 200);
+        m_pDoc->m_nMciDeviceID = 0;
+        m_pDoc->OpenReadingAudio(c.nPart, c.nPoem);
+        ASSERT_NE(0u, m_pDoc->m_nMciDeviceID);
+        EXPECT_TRUE(EndsWith(DeviceFile(m_pDoc->m_nMciDeviceID), std::wstring(L"\\\\yomi\\\\") + c.pszFile))
+            << "device plays " << testing::PrintToString(DeviceFile(m_pDoc->m_nMciDeviceID));
+        StopReading(m_pDoc.get());
+        ASSERT_TRUE(DeleteFileW(Recording(c.pszFile).c_str())) << "the closed device still holds the file";
+    }
+}
+
+TEST_F(ReadingAudioTest, PlayStartsWithoutWaitingAndStopClosesTheDevice)
+{
+    WriteRecording(L"hy0450.wav", 4000);
+    PlayReading(m_pDoc.get(), true, 0, 45);
+    const MCIDEVICEID nID = m_pDoc->m_nMciDeviceID;
+    ASSERT_NE(0u, nID);
+    ExpectStarted(nID);
+
+    StopReading(m_pDoc.get());
+    EXPECT_EQ(nID, m_pDoc->m_nMciDeviceID);          // the id is left as it was
+    EXPECT_EQ(0u, DeviceMode(nID));                   // but names no open device any more
+    StopReading(m_pDoc.get());                        // a second stop changes nothing
+    EXPECT_EQ(nID, m_pDoc->m_nMciDeviceID);
+}
+
+TEST_F(ReadingAudioTest, MissingRecordingGivesNoDeviceAndTheNextReadingPlays)
+{
+    WriteRecording(L"hy0081.wav");
+    m_pDoc->m_nMciDeviceID = 4711;   // a stale id must not survive a failed open
+    PlayReading(m_pDoc.get(), true, 0, 8);
+    EXPECT_EQ(0u, m_pDoc->m_nMciDeviceID);
+    StopReading(m_pDoc.get());
+
+    PlayReading(m_pDoc.get(), true, 1, 8);
+    ASSERT_NE(0u, m_pDoc->m_nMciDeviceID);
+    ExpectStarted(m_pDoc->m_nMciDeviceID);
+}
+
+TEST_F(ReadingAudioTest, ANewReadingStopsAndClosesTheOneBefore)
+{
+    WriteRecording(L"hy0010.wav");
+    WriteRecording(L"hy0011.wav");
+    PlayReading(m_pDoc.get(), true, 0, 1);
+    const MCIDEVICEID nFirst = m_pDoc->m_nMciDeviceID;
+    ASSERT_NE(0u, nFirst);
+
+    StopReading(m_pDoc.get());
+    PlayReading(m_pDoc.get(), true, 1, 1);
+    const MCIDEVICEID nSecond = m_pDoc->m_nMciDeviceID;
+    ASSERT_NE(0u, nSecond);
+    EXPECT_TRUE(EndsWith(DeviceFile(nSecond), L"hy0011.wav"));
+    ExpectStarted(nSecond);
+    if (nFirst != nSecond)
+    {
+        EXPECT_EQ(0u, DeviceMode(nFirst));
+    }
+    // The first recording is released: it can be replaced while the second plays.
+    EXPECT_TRUE(DeleteFileW(Recording(L"hy0010.wav").c_str()));
+}
+
+TEST_F(ReadingAudioTest, VoiceOffOpensNothing)
+{
+    WriteRecording(L"hy0030.wav");
+    PlayReading(m_pDoc.get(), false, 0, 3);
+    EXPECT_EQ(0u, m_pDoc->m_nMciDeviceID);
+    // Stop with id 0 sends nothing and leaves it 0.
+    StopReading(m_pDoc.get());
+    EXPECT_EQ(0u, m_pDoc->m_nMciDeviceID);
+}
+
+TEST_F(ReadingAudioTest, RecordingThatIsNoWaveFileDoesNoHarm)
+{
+    testfiles::WriteBytes(Recording(L"hy0200.wav"), "this is not a wave file\r\n");
+    testfiles::WriteBytes(Recording(L"hy0201.wav"), std::string("RIFF\xFF\xFF\xFF\x7FWAVEfmt \x02\0\0\0", 20));
+    for (int nPart = 0; nPart <= 1; ++nPart)
+    {
+        PlayReading(m_pDoc.get(), true, nPart, 20);
+        const MCIDEVICEID nID = m_pDoc->m_nMciDeviceID;
+        // Either the open fails (no device) or a device exists that stop and close end.
+        StopReading(m_pDoc.get());
+        if (nID != 0)
+        {
+            EXPECT_EQ(0u, DeviceMode(nID));
+        }
+    }
+    WriteRecording(L"hy0210.wav");
+    PlayReading(m_pDoc.get(), true, 0, 21);
+    EXPECT_NE(0u, m_pDoc->m_nMciDeviceID);
+}
+}  // namespace
