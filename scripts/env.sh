@@ -9,3 +9,4 @@ export KASUMIORI_ROOT
 # The stock System font of the prefix: a Japanese monospaced face whose metrics match a
 # Japanese system font (character width 16, line height 18).
 KASUMIORI_SYSTEM_FONT="MotoyaLCedar"
+KASUMIORI_DIALOG_FONT="Ume UI Gothic"
