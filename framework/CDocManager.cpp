@@ -10,19 +10,35 @@ IMPLEMENT_DYNAMIC(CDocManager, CObject)
 
 namespace
 {
-// Writes the default value of HKCU\Software\Classes\<subKey>.
-BOOL SetClassesKey(const std::wstring& subKey, const std::wstring& value)
+// Writes the default value of HKCU\Software\Classes\<subKey>. bChanged becomes TRUE when the
+// key or its value was not already what is written: the shell is told about associations only
+// then (under Wine every notification starts the menu builder).
+void SetClassesKey(const std::wstring& subKey, const std::wstring& value, BOOL& bChanged)
 {
     const std::wstring path = L"Software\\Classes\\" + subKey;
     HKEY hKey = nullptr;
+    DWORD dwDisposition = 0;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
-        return FALSE;
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &hKey, &dwDisposition) !=
+        ERROR_SUCCESS)
+        return;
+    const DWORD cbValue = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    BOOL bSame = FALSE;
+    if (dwDisposition == REG_OPENED_EXISTING_KEY)
+    {
+        std::vector<wchar_t> current(value.size() + 2, L'\0');
+        DWORD cb = static_cast<DWORD>(current.size() * sizeof(wchar_t));
+        DWORD dwType = 0;
+        bSame = RegQueryValueExW(hKey, nullptr, nullptr, &dwType,
+                                 reinterpret_cast<BYTE*>(current.data()), &cb) == ERROR_SUCCESS &&
+                dwType == REG_SZ && cb == cbValue &&
+                std::wstring(current.data()) == value;
+    }
     LONG lResult = RegSetValueExW(hKey, nullptr, 0, REG_SZ,
-                                  reinterpret_cast<const BYTE*>(value.c_str()),
-                                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+                                  reinterpret_cast<const BYTE*>(value.c_str()), cbValue);
     RegCloseKey(hKey);
-    return lResult == ERROR_SUCCESS;
+    if (lResult == ERROR_SUCCESS && !bSame)
+        bChanged = TRUE;
 }
 
 // The default value of a key under HKEY_CLASSES_ROOT (user and machine classes merged).
@@ -178,6 +194,45 @@ INT_PTR ChooseDocType(const std::vector<std::wstring>& names)
                                    NewTypeDlgProc, reinterpret_cast<LPARAM>(&names));
 }
 
+// The common file dialogs, loaded the first time one is needed: most runs never show one, and
+// loading the library (with what it pulls in) at every start costs more than the dialog does.
+struct FileDialogs
+{
+    typedef BOOL(WINAPI* PFN_FILENAME)(LPOPENFILENAMEW);
+    typedef DWORD(WINAPI* PFN_ERROR)();
+    PFN_FILENAME pfnOpen = nullptr;
+    PFN_FILENAME pfnSave = nullptr;
+    PFN_ERROR pfnError = nullptr;
+
+    FileDialogs()
+    {
+        // Kept for the life of the process, like any library the program linked.
+        HMODULE hLib = LoadLibraryW(L"comdlg32.dll");
+        if (hLib == nullptr)
+            return;
+        pfnOpen = reinterpret_cast<PFN_FILENAME>(
+            reinterpret_cast<void (*)()>(GetProcAddress(hLib, "GetOpenFileNameW")));
+        pfnSave = reinterpret_cast<PFN_FILENAME>(
+            reinterpret_cast<void (*)()>(GetProcAddress(hLib, "GetSaveFileNameW")));
+        pfnError = reinterpret_cast<PFN_ERROR>(
+            reinterpret_cast<void (*)()>(GetProcAddress(hLib, "CommDlgExtendedError")));
+    }
+
+    BOOL Run(BOOL bOpen, OPENFILENAMEW* pofn) const
+    {
+        PFN_FILENAME pfn = bOpen ? pfnOpen : pfnSave;
+        return pfn != nullptr && pfn(pofn);
+    }
+
+    DWORD LastError() const { return pfnError != nullptr ? pfnError() : 0; }
+};
+
+const FileDialogs& GetFileDialogs()
+{
+    static const FileDialogs s_dialogs;
+    return s_dialogs;
+}
+
 // "Name\0*.ext\0" for a template; empty when it names no filter.
 std::wstring FilterOf(CDocTemplate* pTemplate)
 {
@@ -256,11 +311,12 @@ void CDocManager::RegisterShellFileTypes(BOOL bCompat)
         if (!pTemplate->GetDocString(strTypeName, CDocTemplate::regFileTypeName) ||
             strTypeName.IsEmpty())
             strTypeName = strTypeId;
-        bChanged |= SetClassesKey(typeId, AfxToWide(strTypeName));
+        SetClassesKey(typeId, AfxToWide(strTypeName), bChanged);
         if (bCompat)
-            bChanged |= SetClassesKey(typeId + L"\\DefaultIcon",
-                                      exe + L"," + std::to_wstring(IconIndex(pTemplate->m_nIDResource)));
-        bChanged |= SetClassesKey(typeId + L"\\shell\\open\\command", openCommand);
+            SetClassesKey(typeId + L"\\DefaultIcon",
+                          exe + L"," + std::to_wstring(IconIndex(pTemplate->m_nIDResource)),
+                          bChanged);
+        SetClassesKey(typeId + L"\\shell\\open\\command", openCommand, bChanged);
 
         if (pTemplate->GetDocString(strFilterExt, CDocTemplate::filterExt))
         {
@@ -269,7 +325,7 @@ void CDocManager::RegisterShellFileTypes(BOOL bCompat)
                 // An extension that another program already owns is left to it.
                 const std::wstring current = GetClassesRootValue(ext);
                 if (current.empty() || current == typeId)
-                    bChanged |= SetClassesKey(ext, typeId);
+                    SetClassesKey(ext, typeId, bChanged);
             }
         }
     }
@@ -466,12 +522,13 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
     ofn.lpstrDefExt = defExt.empty() ? nullptr : defExt.c_str();
     ofn.Flags = lFlags | OFN_EXPLORER | OFN_NOCHANGEDIR;
 
-    BOOL bResult = bOpenFileDialog ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
-    if (!bResult && CommDlgExtendedError() == FNERR_INVALIDFILENAME)
+    const FileDialogs& dialogs = GetFileDialogs();
+    BOOL bResult = dialogs.Run(bOpenFileDialog, &ofn);
+    if (!bResult && dialogs.LastError() == FNERR_INVALIDFILENAME)
     {
         // The proposed name was not acceptable (a title with a colon, say): start empty.
         file.assign(file.size(), L'\0');
-        bResult = bOpenFileDialog ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+        bResult = dialogs.Run(bOpenFileDialog, &ofn);
     }
     if (!bResult)
         return FALSE;

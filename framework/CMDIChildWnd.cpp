@@ -57,6 +57,12 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
     mcs.lParam = reinterpret_cast<LPARAM>(cs.lpCreateParams);
 
     HWND hWndClient = pParentWnd->m_hWndMDIClient;
+    // A maximised child leaves the client nothing to scroll, and the client takes its scroll
+    // bars away itself, but only later (posted): the child would get its final size, and be
+    // laid out and painted, a second time.
+    if ((cs.style & WS_MAXIMIZE) &&
+        (::GetWindowLongW(hWndClient, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0)
+        ::ShowScrollBar(hWndClient, SB_BOTH, FALSE);
     m_bCreating = TRUE;
     AfxHookWindowCreate(this);
     HWND hWnd = reinterpret_cast<HWND>(
