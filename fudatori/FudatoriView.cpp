@@ -50,6 +50,15 @@ const char* const kSpeedCaption[3] = {"ゆっくり", "ふつう", "はやい"};
 int CardSheetX(int nPoem) { return ((nPoem - 1) % 10) * kCellWidth; }
 int CardSheetY(int nPoem) { return ((nPoem - 1) / 10) * kCellHeight; }
 
+// Puts what has been drawn on the display before the thread is held. GdiFlush empties the
+// batch; Wine hands a window's pixels to the display only when the thread waits, so a wait of
+// no time that wakes for nothing follows (it takes no message from the queue).
+void ShowDrawingNow()
+{
+    GdiFlush();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, 0);
+}
+
 // Marks the view as waiting in a modal box for the lifetime of the object.
 class CModalScope
 {
@@ -546,8 +555,7 @@ void CFudatoriView::OnLButtonDown(UINT /*nFlags*/, CPoint point)
             ++m_nFaults;
         }
 
-        // The mark has to be on the screen for the whole pause, not still in a batch.
-        GdiFlush();
+        ShowDrawingNow();
         AfxSleep(kPauseAfterClick);
 
         if (bTake)

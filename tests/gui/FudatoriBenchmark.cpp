@@ -135,7 +135,14 @@ public:
                                  CREATE_ALWAYS, 0, nullptr);
         if (h != INVALID_HANDLE_VALUE)
             ::CloseHandle(h);
-        CAfxClock::Sleep(dwMilliseconds);
+        // Hold the thread as the pause does, without handling a message, until the shot is
+        // taken, so the picture shows what the pause itself leaves on the screen.
+        const DWORD dwStart = ::GetTickCount();
+        while (::GetFileAttributesW((m_dir + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES &&
+               ::GetTickCount() - dwStart < 5000)
+            ::Sleep(20);
+        const DWORD dwSpent = ::GetTickCount() - dwStart;
+        CAfxClock::Sleep(dwSpent < dwMilliseconds ? dwMilliseconds - dwSpent : 0);
     }
 
 private:

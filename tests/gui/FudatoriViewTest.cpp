@@ -93,6 +93,43 @@ bool ShowsPicture(const gui::Capture& cap, int nLeft, int nTop, SheetCell src)
     return true;
 }
 
+// What the display itself shows at a client rectangle of a window (read from the screen, not
+// from the window's own device context).
+bool DisplayShowsPicture(HWND hWnd, int nLeft, int nTop, SheetCell src)
+{
+    POINT pt = {nLeft, nTop};
+    ::ClientToScreen(hWnd, &pt);
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = kCellW;
+    bi.bmiHeader.biHeight = -kCellH;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    HBITMAP hBmp = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
+    ::BitBlt(hMem, 0, 0, kCellW, kCellH, hScreen, pt.x, pt.y, SRCCOPY);
+    ::GdiFlush();
+    const DWORD* p = static_cast<const DWORD*>(pBits);
+    const Sheet& sheet = BoardSheet();
+    bool bSame = true;
+    for (int y = 0; y < kCellH && bSame; ++y)
+        for (int x = 0; x < kCellW && bSame; ++x)
+        {
+            const DWORD v = p[y * kCellW + x];
+            bSame = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF) ==
+                    sheet.At(src.x + x, src.y + y);
+        }
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBmp);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return bSame;
+}
+
 // The results dialog as it was shown: its members and whether its drawn text matched.
 struct ResultsSeen
 {
@@ -827,8 +864,12 @@ TEST_F(FudatoriViewTest, TakesAndFaultsByHandShowTheirMarkForOneSecond)
 {
     CFudatoriView& v = *m_pView;
     std::vector<std::pair<int, bool>> aMarks; // position, correct mark shown (else wrong mark)
+    std::vector<bool> aOnDisplay;             // the display itself showed that mark
     int nMarkPos = 0;
     m_pClock->m_onSleep = [&]() {
+        const CPoint corner = CellCorner(nMarkPos);
+        aOnDisplay.push_back(DisplayShowsPicture(m_hView, corner.x, corner.y, kCorrectMark) ||
+                             DisplayShowsPicture(m_hView, corner.x, corner.y, kWrongMark));
         gui::Capture cap(m_hView);
         if (CellShows(cap, nMarkPos, kCorrectMark))
             aMarks.emplace_back(nMarkPos, true);
@@ -902,6 +943,7 @@ TEST_F(FudatoriViewTest, TakesAndFaultsByHandShowTheirMarkForOneSecond)
     EXPECT_EQ((std::vector<std::pair<int, bool>>{{7, false}, {nWrong, false}, {nPos, true},
                                                  {nPos, false}, {PositionOf(nSecond), true}}),
               aMarks);
+    EXPECT_EQ((std::vector<bool>(5, true)), aOnDisplay) << "each mark reached the display";
     EXPECT_EQ((std::vector<DWORD>(5, 1000)), m_pClock->m_aSleeps);
     EXPECT_TRUE(Timers().empty()) << "no timer outside automatic mode";
 }

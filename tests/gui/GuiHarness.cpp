@@ -145,7 +145,9 @@ BOOL CALLBACK CollectChild(HWND hChild, LPARAM lParam)
     wchar_t cls[16] = {};
     ::GetClassNameW(hChild, cls, 16);
     LONG style = ::GetWindowLongW(hChild, GWL_STYLE);
-    if (_wcsicmp(cls, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && ::IsWindowVisible(hChild))
+    // Wine keeps an icon control in every message box; only one that holds an icon shows one
+    if (_wcsicmp(cls, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && ::IsWindowVisible(hChild) &&
+        ::SendMessageW(hChild, STM_GETICON, 0, 0) != 0)
         pBox->bHasIcon = true;
     if (_wcsicmp(cls, L"Button") == 0 && ::IsWindowVisible(hChild))
         pBox->aButtons.push_back(::GetDlgCtrlID(hChild));
