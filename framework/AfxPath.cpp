@@ -70,6 +70,30 @@ CString AfxGetExtension(LPCSTR lpszPath)
     return AfxFromWide(ext.c_str(), static_cast<int>(ext.size()));
 }
 
+std::vector<std::wstring> AfxSplitExtensions(const CString& strFilterExt)
+{
+    std::vector<std::wstring> result;
+    const std::wstring list = AfxToWide(strFilterExt);
+    size_t nStart = 0;
+    while (nStart < list.size())
+    {
+        size_t nEnd = list.find(L';', nStart);
+        if (nEnd == std::wstring::npos)
+            nEnd = list.size();
+        std::wstring one = list.substr(nStart, nEnd - nStart);
+        while (!one.empty() && one.front() == L' ')
+            one.erase(0, 1);
+        while (!one.empty() && one.back() == L' ')
+            one.pop_back();
+        if (!one.empty() && one.front() == L'*')
+            one.erase(0, 1);
+        if (!one.empty())
+            result.push_back(one);
+        nStart = nEnd + 1;
+    }
+    return result;
+}
+
 CString AfxGetModulePath(HMODULE hModule)
 {
     std::vector<wchar_t> buf(MAX_PATH);

@@ -1,11 +1,11 @@
 #include "CArchive.h"
+#include "AfxLine.h"
 #include "CArchiveException.h"
 #include "CFile.h"
 #include "CMemoryException.h"
 
 #include <cstring>
 #include <new>
-#include <string>
 
 namespace
 {
@@ -96,38 +96,7 @@ BOOL CArchive::ReadString(CString& rString)
 {
     if (m_pFile == nullptr || IsStoring())
         AfxThrowArchiveException(CArchiveException::writeOnly);
-    std::string strLine;
-    BOOL bAny = FALSE;
-    try
-    {
-        for (;;)
-        {
-            if (m_nPos == m_nEnd && !FillBuffer())
-                break;
-            bAny = TRUE;
-            const char* pStart = m_aBuf.data() + m_nPos;
-            const size_t nAvail = m_nEnd - m_nPos;
-            const char* pLf = static_cast<const char*>(std::memchr(pStart, '\n', nAvail));
-            if (pLf == nullptr)
-            {
-                strLine.append(pStart, nAvail);
-                m_nPos = m_nEnd;
-                continue;
-            }
-            strLine.append(pStart, static_cast<size_t>(pLf - pStart));
-            m_nPos += static_cast<size_t>(pLf - pStart) + 1;
-            // The CR of a CR LF may have come with the previous buffer; it is in strLine now.
-            if (!strLine.empty() && strLine.back() == '\r')
-                strLine.pop_back();
-            break;
-        }
-    }
-    catch (const std::bad_alloc&)
-    {
-        AfxThrowMemoryException();
-    }
-    rString = CString(strLine.data(), static_cast<int>(strLine.size()));
-    return bAny;
+    return AfxReadLine(m_aBuf, m_nPos, m_nEnd, [this] { return FillBuffer(); }, rString);
 }
 
 void CArchive::WriteString(LPCSTR lpsz)

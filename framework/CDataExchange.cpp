@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <climits>
+#include <string>
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(nullptr)
@@ -36,6 +37,26 @@ void CDataExchange::Fail()
     throw CDataExchangeFailure();
 }
 
+namespace
+{
+// Writes a control's text only when it differs: an unchanged control is neither repainted nor
+// loses its caret, and views that exchange data at every painting stay cheap.
+void SetControlText(HWND hWndCtrl, const CString& value)
+{
+    std::wstring wide = AfxToWide(value);
+    int nLen = ::GetWindowTextLengthW(hWndCtrl);
+    if (nLen == static_cast<int>(wide.size()))
+    {
+        std::wstring current(static_cast<size_t>(nLen) + 1, L'\0');
+        int nGot = ::GetWindowTextW(hWndCtrl, &current[0], nLen + 1);
+        current.resize(static_cast<size_t>(nGot));
+        if (current == wide)
+            return;
+    }
+    ::SetWindowTextW(hWndCtrl, wide.c_str());
+}
+}
+
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
     if (rControl.m_hWnd != nullptr)
@@ -50,7 +71,7 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
         value = static_cast<int>(::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0));
-    else
+    else if (::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0) != value)
         ::SendMessageW(hWndCtrl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
@@ -66,7 +87,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
     }
     else
     {
-        ::SetWindowTextW(hWndCtrl, AfxToWide(value).c_str());
+        SetControlText(hWndCtrl, value);
     }
 }
 
@@ -98,6 +119,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     {
         CString str;
         str.Format("%d", value);
-        ::SetWindowTextW(hWndCtrl, AfxToWide(str).c_str());
+        SetControlText(hWndCtrl, str);
     }
 }

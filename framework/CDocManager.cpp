@@ -53,30 +53,6 @@ std::wstring GetClassesRootValue(const std::wstring& subKey)
     return buf;
 }
 
-std::vector<std::wstring> SplitExtensions(const CString& strFilterExt)
-{
-    std::vector<std::wstring> result;
-    const std::wstring list = AfxToWide(strFilterExt);
-    size_t nStart = 0;
-    while (nStart < list.size())
-    {
-        size_t nEnd = list.find(L';', nStart);
-        if (nEnd == std::wstring::npos)
-            nEnd = list.size();
-        std::wstring one = list.substr(nStart, nEnd - nStart);
-        while (!one.empty() && one.front() == L' ')
-            one.erase(0, 1);
-        while (!one.empty() && one.back() == L' ')
-            one.pop_back();
-        if (!one.empty() && one.front() == L'*')
-            one.erase(0, 1);
-        if (!one.empty())
-            result.push_back(one);
-        nStart = nEnd + 1;
-    }
-    return result;
-}
-
 struct IconSearch
 {
     UINT nID;
@@ -241,7 +217,7 @@ std::wstring FilterOf(CDocTemplate* pTemplate)
         !pTemplate->GetDocString(strExt, CDocTemplate::filterExt) || strExt.IsEmpty())
         return std::wstring();
     std::wstring pattern;
-    for (const std::wstring& ext : SplitExtensions(strExt))
+    for (const std::wstring& ext : AfxSplitExtensions(strExt))
     {
         if (!pattern.empty())
             pattern += L';';
@@ -320,7 +296,7 @@ void CDocManager::RegisterShellFileTypes(BOOL bCompat)
 
         if (pTemplate->GetDocString(strFilterExt, CDocTemplate::filterExt))
         {
-            for (const std::wstring& ext : SplitExtensions(strFilterExt))
+            for (const std::wstring& ext : AfxSplitExtensions(strFilterExt))
             {
                 // An extension that another program already owns is left to it.
                 const std::wstring current = GetClassesRootValue(ext);
@@ -353,7 +329,7 @@ void CDocManager::UnregisterShellFileTypes()
         }
         if (pTemplate->GetDocString(strFilterExt, CDocTemplate::filterExt))
         {
-            for (const std::wstring& ext : SplitExtensions(strFilterExt))
+            for (const std::wstring& ext : AfxSplitExtensions(strFilterExt))
             {
                 wchar_t buf[512];
                 DWORD cb = sizeof(buf);
@@ -484,7 +460,7 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
         CString strExt;
         if (pTemplate->GetDocString(strExt, CDocTemplate::filterExt))
         {
-            std::vector<std::wstring> exts = SplitExtensions(strExt);
+            std::vector<std::wstring> exts = AfxSplitExtensions(strExt);
             if (!exts.empty() && exts.front().size() > 1 && exts.front().front() == L'.')
                 defExt = exts.front().substr(1);
         }

@@ -60,26 +60,13 @@ CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCSTR lpszPathName, CDocume
     if (GetDocString(strFilterExt, filterExt) && !strFilterExt.IsEmpty())
     {
         const std::wstring ext = AfxToWide(AfxGetExtension(lpszPathName));
-        // The field may list several extensions: ".csv;.txt" (a leading "*" is allowed).
-        const std::wstring list = AfxToWide(strFilterExt);
-        size_t nStart = 0;
-        while (nStart <= list.size())
+        // The field may list several extensions: ".csv;.txt".
+        for (const std::wstring& one : AfxSplitExtensions(strFilterExt))
         {
-            size_t nEnd = list.find(L';', nStart);
-            if (nEnd == std::wstring::npos)
-                nEnd = list.size();
-            std::wstring one = list.substr(nStart, nEnd - nStart);
-            while (!one.empty() && one.front() == L' ')
-                one.erase(0, 1);
-            while (!one.empty() && one.back() == L' ')
-                one.pop_back();
-            if (!one.empty() && one.front() == L'*')
-                one.erase(0, 1);
-            if (!one.empty() && !ext.empty() &&
+            if (!ext.empty() &&
                 CompareStringOrdinal(one.c_str(), static_cast<int>(one.size()), ext.c_str(),
                                      static_cast<int>(ext.size()), TRUE) == CSTR_EQUAL)
                 return yesAttemptNative;
-            nStart = nEnd + 1;
         }
     }
     return yesAttemptForeign;

@@ -102,18 +102,14 @@ BOOL CFrameWnd::LoadAccelTable(UINT nIDResource)
 LPCSTR CFrameWnd::GetIconWndClass(DWORD, UINT nIDResource)
 {
     HICON hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDResource));
-    return AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                               ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)),
-                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
+    return AfxRegisterFrameOrViewClass(hIcon);
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
     {
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                                           ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)),
-                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterFrameOrViewClass();
         if (cs.lpszClass == nullptr)
             return FALSE;
     }

@@ -54,6 +54,14 @@ HMENU MenuOf(CCmdUI* pCmdUI)
 {
     return pCmdUI->m_pMenu != nullptr ? pCmdUI->m_pMenu->GetSafeHmenu() : nullptr;
 }
+
+// The profile entry of the nIndex-th (0-based) name: the format numbers them from 1.
+CString EntryName(const CString& strFormat, int nIndex)
+{
+    CString strEntry;
+    strEntry.Format(strFormat, nIndex + 1);
+    return strEntry;
+}
 } // namespace
 
 CRecentFileList::CRecentFileList(UINT nStart, LPCSTR lpszSection, LPCSTR lpszEntryFormat,
@@ -188,9 +196,8 @@ void CRecentFileList::ReadList()
         return;
     for (int i = 0; i < m_nSize; ++i)
     {
-        CString strEntry;
-        strEntry.Format(m_strEntryFormat, i + 1);
-        m_arrNames[i] = pApp->GetProfileString(m_strSectionName, strEntry, "");
+        m_arrNames[i] =
+            pApp->GetProfileString(m_strSectionName, EntryName(m_strEntryFormat, i), "");
     }
     // Drop gaps so that the entries stay numbered from 1.
     std::vector<CString> names;
@@ -208,9 +215,7 @@ void CRecentFileList::WriteList()
         return;
     for (int i = 0; i < m_nSize; ++i)
     {
-        CString strEntry;
-        strEntry.Format(m_strEntryFormat, i + 1);
-        pApp->WriteProfileString(m_strSectionName, strEntry,
+        pApp->WriteProfileString(m_strSectionName, EntryName(m_strEntryFormat, i),
                                  m_arrNames[i].IsEmpty() ? nullptr : static_cast<LPCSTR>(m_arrNames[i]));
     }
 }

@@ -11,6 +11,30 @@ IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 const SIZE CScrollView::sizeDefault = { 0, 0 };
 
+namespace
+{
+// One bar of UpdateBars: range 0..nTotal-1 with a page of nView at nPos, or hidden at 0.
+void SetBar(HWND hWnd, int nBar, bool bNeed, int nTotal, int nView, int nPos)
+{
+    if (bNeed)
+    {
+        SCROLLINFO si = {};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_PAGE | SIF_RANGE | SIF_POS;
+        si.nMin = 0;
+        si.nMax = nTotal - 1;
+        si.nPage = static_cast<UINT>(nView);
+        si.nPos = nPos;
+        ::SetScrollInfo(hWnd, nBar, &si, TRUE);
+    }
+    else
+    {
+        ::SetScrollPos(hWnd, nBar, 0, FALSE);
+    }
+    ::ShowScrollBar(hWnd, nBar, bNeed);
+}
+} // namespace
+
 CScrollView::CScrollView() : m_nMapMode(0), m_bInsideUpdate(FALSE)
 {
 }
@@ -96,35 +120,8 @@ void CScrollView::UpdateBars()
     CPoint ptNew(bNeedH ? std::max(0, std::min(static_cast<int>(ptOld.x), static_cast<int>(m_totalLog.cx) - cxView)) : 0,
                  bNeedV ? std::max(0, std::min(static_cast<int>(ptOld.y), static_cast<int>(m_totalLog.cy) - cyView)) : 0);
 
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_PAGE | SIF_RANGE | SIF_POS;
-    if (bNeedH)
-    {
-        si.nMin = 0;
-        si.nMax = m_totalLog.cx - 1;
-        si.nPage = static_cast<UINT>(cxView);
-        si.nPos = ptNew.x;
-        ::SetScrollInfo(m_hWnd, SB_HORZ, &si, TRUE);
-    }
-    else
-    {
-        ::SetScrollPos(m_hWnd, SB_HORZ, 0, FALSE);
-    }
-    ::ShowScrollBar(m_hWnd, SB_HORZ, bNeedH);
-    if (bNeedV)
-    {
-        si.nMin = 0;
-        si.nMax = m_totalLog.cy - 1;
-        si.nPage = static_cast<UINT>(cyView);
-        si.nPos = ptNew.y;
-        ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
-    }
-    else
-    {
-        ::SetScrollPos(m_hWnd, SB_VERT, 0, FALSE);
-    }
-    ::ShowScrollBar(m_hWnd, SB_VERT, bNeedV);
+    SetBar(m_hWnd, SB_HORZ, bNeedH, m_totalLog.cx, cxView, ptNew.x);
+    SetBar(m_hWnd, SB_VERT, bNeedV, m_totalLog.cy, cyView, ptNew.y);
 
     if (ptNew != ptOld)
         ::ScrollWindowEx(m_hWnd, ptOld.x - ptNew.x, ptOld.y - ptNew.y, nullptr, nullptr, nullptr,

@@ -1,10 +1,10 @@
 #include "CStdioFile.h"
+#include "AfxLine.h"
 #include "CFileException.h"
 #include "CMemoryException.h"
 
 #include <cstring>
 #include <new>
-#include <string>
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
@@ -64,38 +64,8 @@ void CStdioFile::DropReadAhead()
 
 BOOL CStdioFile::ReadString(CString& rString)
 {
-    std::string strLine;
-    BOOL bAny = FALSE;
-    try
-    {
-        for (;;)
-        {
-            if (m_nAheadPos == m_nAheadEnd && !FillReadAhead())
-                break;
-            bAny = TRUE;
-            const char* pStart = m_aReadAhead.data() + m_nAheadPos;
-            const size_t nAvail = m_nAheadEnd - m_nAheadPos;
-            const char* pLf = static_cast<const char*>(std::memchr(pStart, '\n', nAvail));
-            if (pLf == nullptr)
-            {
-                strLine.append(pStart, nAvail);
-                m_nAheadPos = m_nAheadEnd;
-                continue;
-            }
-            strLine.append(pStart, static_cast<size_t>(pLf - pStart));
-            m_nAheadPos += static_cast<size_t>(pLf - pStart) + 1;
-            // The CR of a CR LF may have come with the previous block; it is in strLine now.
-            if (!strLine.empty() && strLine.back() == '\r')
-                strLine.pop_back();
-            break;
-        }
-    }
-    catch (const std::bad_alloc&)
-    {
-        AfxThrowMemoryException();
-    }
-    rString = CString(strLine.data(), static_cast<int>(strLine.size()));
-    return bAny;
+    return AfxReadLine(m_aReadAhead, m_nAheadPos, m_nAheadEnd, [this] { return FillReadAhead(); },
+                       rString);
 }
 
 void CStdioFile::WriteString(LPCSTR lpsz)

@@ -23,9 +23,7 @@ BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr)
     {
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                                           ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)),
-                                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterFrameOrViewClass();
         if (cs.lpszClass == nullptr)
             return FALSE;
     }

@@ -48,6 +48,17 @@ std::set<CDC*>& LentDCs()
     return set;
 }
 
+// The wrapper GetDC/GetWindowDC hand out for hDC; nullptr when Windows gave no DC.
+CDC* LendDC(HDC hDC)
+{
+    if (hDC == nullptr)
+        return nullptr;
+    CDC* pDC = new CDC;
+    pDC->m_hDC = hDC;
+    LentDCs().insert(pDC);
+    return pDC;
+}
+
 // A CCmdUI that only records whether the command is enabled (commands of menus and
 // accelerators are checked before they run).
 class CTestCmdUI : public CCmdUI
@@ -93,6 +104,21 @@ LPCWSTR ClassNameArg(LPCSTR lpszClass, const std::wstring& strWide)
     if (IS_INTRESOURCE(lpszClass))
         return reinterpret_cast<LPCWSTR>(lpszClass);   // an atom
     return strWide.c_str();
+}
+
+// ModifyStyle/ModifyStyleEx on the style word nIndex (GWL_STYLE or GWL_EXSTYLE); FALSE when
+// nothing changes.
+BOOL ModifyStyleBits(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD dwStyle = static_cast<DWORD>(::GetWindowLongPtrW(hWnd, nIndex));
+    DWORD dwNew = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNew)
+        return FALSE;
+    ::SetWindowLongPtrW(hWnd, nIndex, static_cast<LONG_PTR>(dwNew));
+    if (nFlags != 0)
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
 }
 
 bool IsImeWindow(HWND hWnd)
@@ -368,6 +394,13 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     }
     s_registered.push_back(szName);
     return s_registered.back().c_str();
+}
+
+LPCSTR AfxRegisterFrameOrViewClass(HICON hIcon)
+{
+    return AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                               ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)),
+                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
 }
 
 const MSG* AfxGetCurrentMessage()
@@ -1102,28 +1135,12 @@ DWORD CWnd::GetExStyle() const
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-    DWORD dwStyle = GetStyle();
-    DWORD dwNew = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwStyle == dwNew)
-        return FALSE;
-    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNew));
-    if (nFlags != 0)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    return TRUE;
+    return ModifyStyleBits(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-    DWORD dwStyle = GetExStyle();
-    DWORD dwNew = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwStyle == dwNew)
-        return FALSE;
-    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(dwNew));
-    if (nFlags != 0)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    return TRUE;
+    return ModifyStyleBits(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
 void CWnd::DragAcceptFiles(BOOL bAccept)
@@ -1153,24 +1170,12 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
 
 CDC* CWnd::GetDC()
 {
-    HDC hDC = ::GetDC(m_hWnd);
-    if (hDC == nullptr)
-        return nullptr;
-    CDC* pDC = new CDC;
-    pDC->m_hDC = hDC;
-    LentDCs().insert(pDC);
-    return pDC;
+    return LendDC(::GetDC(m_hWnd));
 }
 
 CDC* CWnd::GetWindowDC()
 {
-    HDC hDC = ::GetWindowDC(m_hWnd);
-    if (hDC == nullptr)
-        return nullptr;
-    CDC* pDC = new CDC;
-    pDC->m_hDC = hDC;
-    LentDCs().insert(pDC);
-    return pDC;
+    return LendDC(::GetWindowDC(m_hWnd));
 }
 
 int CWnd::ReleaseDC(CDC* pDC)

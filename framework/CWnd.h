@@ -230,6 +230,9 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // valid for the life of the program.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                            HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+// The class of frame windows and views: double clicks, redrawn when resized, arrow cursor,
+// window-coloured background.
+LPCSTR AfxRegisterFrameOrViewClass(HICON hIcon = nullptr);
 
 // Frees the temporary wrappers of windows, device contexts, GDI objects and menus; the
 // application calls it when idle.
