@@ -11,11 +11,6 @@
 
 namespace
 {
-const COLORREF kPlaceholderColor = RGB(200, 200, 200);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kFrameColor = RGB(125, 125, 125);
-
 // The card-taking view lets the bytes up to 0xFF stand alone in a cell.
 const unsigned char kSingleByteUpperBound = 0xFF;
 
@@ -243,15 +238,12 @@ void CFudatoriView::OnDraw(CDC* pDC)
 
     // Verse frames; the white fill also wipes the previous text.
     {
-        CPen pen(PS_SOLID, 1, kFrameColor);
-        CBrush brush(kWhite);
+        CPen pen(PS_SOLID, 1, kVerseFrameColor);
+        CBrush brush(kVerseBackground);
         CPen* pOldPen = pDC->SelectObject(&pen);
         CBrush* pOldBrush = pDC->SelectObject(&brush);
         for (const VerseBox* pBox : {&m_boxUpper, &m_boxLower})
-        {
-            pDC->Rectangle(pBox->x - mx, pBox->y - my, pBox->x + pBox->nCols * cw + mx,
-                           pBox->y + pBox->nRows * lh + my);
-        }
+            DrawColumnFrame(pDC, *pBox, cw, lh, mx, my);
         pDC->SelectObject(pOldPen);
         pDC->SelectObject(pOldBrush);
         pen.DeleteObject();
@@ -351,10 +343,10 @@ void CFudatoriView::OnDraw(CDC* pDC)
         DrawVerse(m_nCurPoem, pDC, fieldUpper);
         break;
     default:
-        pDC->SetTextColor(kPlaceholderColor);
+        pDC->SetTextColor(kPlaceholderText);
         DrawVerse(0, pDC, fieldUpper);
         DrawVerse(0, pDC, fieldLower);
-        pDC->SetTextColor(kBlack);
+        pDC->SetTextColor(kVerseText);
         break;
     }
 
@@ -383,11 +375,11 @@ void CFudatoriView::DrawVerse(int nPoem, CDC* pDC, PoemField field)
     const VerseBox& box = field == fieldUpper ? m_boxUpper : m_boxLower;
 
     if (m_nTextCheck != 0)
-        pDC->SetTextColor(kPlaceholderColor);
+        pDC->SetTextColor(kPlaceholderText);
     else
-        pDC->SetBkColor(kWhite);
+        pDC->SetBkColor(kVerseBackground);
     DrawVerticalText(pDC, strText, box, m_nCharWidth, m_nLineHeight, kSingleByteUpperBound);
-    pDC->SetBkColor(kWhite);
+    pDC->SetBkColor(kVerseBackground);
 
     m_strNumber = nPoem == 0 ? CString("番号") : NumToStr(nPoem);
     UpdateData(FALSE);
@@ -396,7 +388,7 @@ void CFudatoriView::DrawVerse(int nPoem, CDC* pDC, PoemField field)
 void CFudatoriView::ClearVerseArea()
 {
     CClientDC dc(this);
-    dc.SetTextColor(kPlaceholderColor);
+    dc.SetTextColor(kPlaceholderText);
     DrawVerse(0, &dc, fieldUpper);
     DrawVerse(0, &dc, fieldLower);
     UpdateData(FALSE);

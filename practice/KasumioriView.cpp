@@ -23,11 +23,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const COLORREF kFramePen = RGB(0x7D, 0x7D, 0x7D);
-const COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
-const COLORREF kPlaceholderText = RGB(0xC8, 0xC8, 0xC8);
-const COLORREF kBlack = RGB(0x00, 0x00, 0x00);
-
 // Bytes above this bound begin a double-byte character in this view's text.
 const unsigned char kUpperSingleByte = 0xDF;
 
@@ -176,18 +171,15 @@ void CKasumioriView::OnDraw(CDC* pDC)
     m_boxMeaning.x = R - 11 * cw - kCardWidth;
     m_boxMeaning.y = 3 * lh;
 
-    CPen pen(PS_SOLID, 1, kFramePen);
-    CBrush brush(kWhite);
+    CPen pen(PS_SOLID, 1, kVerseFrameColor);
+    CBrush brush(kVerseBackground);
     CPen* pOldPen = pDC->SelectObject(&pen);
     CBrush* pOldBrush = pDC->SelectObject(&brush);
 
     // One-column boxes reach right from x, many-column boxes left from their right-most column.
     const VerseBox* apRightward[] = {&m_boxUpper, &m_boxLower, &m_boxKimariji};
     for (const VerseBox* pBox : apRightward)
-    {
-        pDC->Rectangle(pBox->x - mx, pBox->y - my, pBox->x + pBox->nCols * cw + mx,
-                       pBox->y + pBox->nRows * lh + my);
-    }
+        DrawColumnFrame(pDC, *pBox, cw, lh, mx, my);
     const VerseBox* apLeftward[] = {&m_boxAuthor, &m_boxMeaning};
     for (const VerseBox* pBox : apLeftward)
     {
@@ -215,7 +207,7 @@ void CKasumioriView::OnDraw(CDC* pDC)
         DrawVerse(pDC, m_nCurPoem, fieldUpper);
         DrawCard(pDC, 0);
     }
-    pDC->SetTextColor(kBlack);
+    pDC->SetTextColor(kVerseText);
 
     if (m_bAnswerShown)
     {
@@ -242,9 +234,9 @@ void CKasumioriView::DrawVerse(CDC* pDC, int nPoem, PoemField field)
     }
     const CString& strText = GetKasumioriDoc()->m_aPoem[nPoem].GetField(field);
     // Opaque white behind every cell, so a placeholder blanks what a poem had written.
-    pDC->SetBkColor(kWhite);
+    pDC->SetBkColor(kVerseBackground);
     DrawVerticalText(pDC, strText, BoxOf(field), m_nCharWidth, m_nLineHeight, kUpperSingleByte);
-    pDC->SetTextColor(kBlack);
+    pDC->SetTextColor(kVerseText);
     UpdateData(FALSE);
 }
 
@@ -259,7 +251,7 @@ void CKasumioriView::ClearDisplay()
     DrawVerse(&dc, 0, fieldMeaning);
     DrawCard(&dc, 0);
     m_strNumber = "番号";
-    dc.SetTextColor(kBlack);
+    dc.SetTextColor(kVerseText);
     UpdateData(FALSE);
 }
 

@@ -64,3 +64,10 @@ void DrawVerticalText(CDC* pDC, const CString& str, const VerseBox& box, int nCh
         ++r;
     }
 }
+
+void DrawColumnFrame(CDC* pDC, const VerseBox& box, int nCharWidth, int nLineHeight,
+                     int nMarginX, int nMarginY)
+{
+    pDC->Rectangle(box.x - nMarginX, box.y - nMarginY, box.x + box.nCols * nCharWidth + nMarginX,
+                   box.y + box.nRows * nLineHeight + nMarginY);
+}
