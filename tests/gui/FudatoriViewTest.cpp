@@ -27,48 +27,14 @@ const COLORREF kFrameGrey = RGB(125, 125, 125);
 using TimerList = std::vector<std::pair<UINT_PTR, UINT>>;
 
 // The board sheet as the program's resources hold it.
-class Sheet
+const gui::Capture& BoardSheet()
 {
-public:
-    Sheet()
-    {
+    static const gui::Capture sheet = [] {
         HBITMAP hBmp = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDB_BOARD_CARDS));
-        if (hBmp == nullptr)
-            return;
-        BITMAP bm = {};
-        ::GetObjectW(hBmp, sizeof(bm), &bm);
-        m_nWidth = bm.bmWidth;
-        m_nHeight = bm.bmHeight;
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = m_nWidth;
-        bi.bmiHeader.biHeight = -m_nHeight;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        m_aPixels.resize(static_cast<size_t>(m_nWidth) * m_nHeight);
-        HDC hdc = ::GetDC(nullptr);
-        ::GetDIBits(hdc, hBmp, 0, m_nHeight, m_aPixels.data(), &bi, DIB_RGB_COLORS);
-        ::ReleaseDC(nullptr, hdc);
+        gui::Capture pixels(hBmp);
         ::DeleteObject(hBmp);
-    }
-    int Width() const { return m_nWidth; }
-    int Height() const { return m_nHeight; }
-    COLORREF At(int x, int y) const
-    {
-        const DWORD v = m_aPixels[static_cast<size_t>(y) * m_nWidth + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-
-private:
-    int m_nWidth = 0;
-    int m_nHeight = 0;
-    std::vector<DWORD> m_aPixels;
-};
-
-const Sheet& BoardSheet()
-{
-    static const Sheet sheet;
+        return pixels;
+    }();
     return sheet;
 }
 
@@ -85,7 +51,7 @@ const SheetCell kWrongMark = {120, 850};
 
 bool ShowsPicture(const gui::Capture& cap, int nLeft, int nTop, SheetCell src)
 {
-    const Sheet& sheet = BoardSheet();
+    const gui::Capture& sheet = BoardSheet();
     for (int y = 0; y < kCellH; ++y)
         for (int x = 0; x < kCellW; ++x)
             if (cap.At(nLeft + x, nTop + y) != sheet.At(src.x + x, src.y + y))
@@ -97,37 +63,7 @@ bool ShowsPicture(const gui::Capture& cap, int nLeft, int nTop, SheetCell src)
 // from the window's own device context).
 bool DisplayShowsPicture(HWND hWnd, int nLeft, int nTop, SheetCell src)
 {
-    POINT pt = {nLeft, nTop};
-    ::ClientToScreen(hWnd, &pt);
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = kCellW;
-    bi.bmiHeader.biHeight = -kCellH;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hBmp = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    ::BitBlt(hMem, 0, 0, kCellW, kCellH, hScreen, pt.x, pt.y, SRCCOPY);
-    ::GdiFlush();
-    const DWORD* p = static_cast<const DWORD*>(pBits);
-    const Sheet& sheet = BoardSheet();
-    bool bSame = true;
-    for (int y = 0; y < kCellH && bSame; ++y)
-        for (int x = 0; x < kCellW && bSame; ++x)
-        {
-            const DWORD v = p[y * kCellW + x];
-            bSame = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF) ==
-                    sheet.At(src.x + x, src.y + y);
-        }
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBmp);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
-    return bSame;
+    return ShowsPicture(gui::Capture(hWnd, gui::Capture::fromScreen), nLeft, nTop, src);
 }
 
 // The results dialog as it was shown: its members and whether its drawn text matched.

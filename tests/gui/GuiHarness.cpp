@@ -228,7 +228,7 @@ BoxAnswerer::~BoxAnswerer()
 }
 
 // ---------------------------------------------------------------------------------------------
-Capture::Capture(HWND hWnd)
+Capture::Capture(HWND hWnd, Source source)
 {
     RECT rc;
     ::GetClientRect(hWnd, &rc);
@@ -237,8 +237,40 @@ Capture::Capture(HWND hWnd)
     if (m_nWidth <= 0 || m_nHeight <= 0)
         return;
     ::GdiFlush();
-    HDC hdc = ::GetDC(hWnd);
-    HDC hMem = ::CreateCompatibleDC(hdc);
+    if (source == fromScreen)
+    {
+        POINT pt = {0, 0};
+        ::ClientToScreen(hWnd, &pt);
+        HDC hdc = ::GetDC(nullptr);
+        Grab(hdc, pt.x, pt.y);
+        ::ReleaseDC(nullptr, hdc);
+    }
+    else
+    {
+        HDC hdc = ::GetDC(hWnd);
+        Grab(hdc, 0, 0);
+        ::ReleaseDC(hWnd, hdc);
+    }
+}
+
+Capture::Capture(HBITMAP hBitmap)
+{
+    BITMAP bm = {};
+    if (hBitmap == nullptr || ::GetObjectW(hBitmap, sizeof(bm), &bm) == 0)
+        return;
+    m_nWidth = bm.bmWidth;
+    m_nHeight = bm.bmHeight;
+    HDC hdcBitmap = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdcBitmap, hBitmap);
+    Grab(hdcBitmap, 0, 0);
+    ::SelectObject(hdcBitmap, hOld);
+    ::DeleteDC(hdcBitmap);
+}
+
+// Copies m_nWidth x m_nHeight pixels from (x, y) of a device context into memory.
+void Capture::Grab(HDC hdcSource, int x, int y)
+{
+    HDC hMem = ::CreateCompatibleDC(hdcSource);
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = m_nWidth;
@@ -247,16 +279,15 @@ Capture::Capture(HWND hWnd)
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    HBITMAP hBmp = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HBITMAP hBmp = ::CreateDIBSection(hdcSource, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    ::BitBlt(hMem, 0, 0, m_nWidth, m_nHeight, hdc, 0, 0, SRCCOPY);
+    ::BitBlt(hMem, 0, 0, m_nWidth, m_nHeight, hdcSource, x, y, SRCCOPY);
     ::GdiFlush();
     const DWORD* p = static_cast<const DWORD*>(pBits);
     m_aPixels.assign(p, p + static_cast<size_t>(m_nWidth) * m_nHeight);
     ::SelectObject(hMem, hOld);
     ::DeleteObject(hBmp);
     ::DeleteDC(hMem);
-    ::ReleaseDC(hWnd, hdc);
 }
 
 COLORREF Capture::At(int x, int y) const

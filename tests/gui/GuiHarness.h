@@ -80,7 +80,11 @@ private:
 class Capture
 {
 public:
-    explicit Capture(HWND hWnd);
+    // What the window's device context holds, or what the display itself shows there.
+    enum Source { fromWindow, fromScreen };
+    explicit Capture(HWND hWnd, Source source = fromWindow);
+    // The pixels of a bitmap (e.g. a resource of the program).
+    explicit Capture(HBITMAP hBitmap);
     COLORREF At(int x, int y) const;   // 0x00BBGGRR; CLR_INVALID outside
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
@@ -90,6 +94,7 @@ public:
     bool SavePng(const char* pszUnixPath) const; // debugging aid: writes a BMP next to it
 
 private:
+    void Grab(HDC hdcSource, int x, int y);
     int m_nWidth = 0, m_nHeight = 0;
     std::vector<DWORD> m_aPixels;
 };
