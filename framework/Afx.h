@@ -1,16 +1,7 @@
 // The one header that program code includes: Windows and the whole class framework.
 #pragma once
 
-#ifndef WINVER
-#define WINVER 0x0601
-#endif
-#ifndef _WIN32_WINNT
-#define _WIN32_WINNT 0x0601
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "AfxPlatform.h"
 #include <commctrl.h>
 #include <commdlg.h>
 #include <mmsystem.h>
