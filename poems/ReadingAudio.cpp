@@ -10,6 +10,9 @@ void StopReading(CKasumioriDoc* pDoc)
     MCI_GENERIC_PARMS parms = {};
     mciSendCommandW(pDoc->m_nMciDeviceID, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
     mciSendCommandW(pDoc->m_nMciDeviceID, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&parms));
+    // MCI hands a closed id to the next open, which may be another document's reading; an id
+    // kept here would later stop and close that reading instead of nothing.
+    pDoc->m_nMciDeviceID = 0;
 }
 
 void PlayReading(CKasumioriDoc* pDoc, bool bVoice, int nPart, int nPoem)

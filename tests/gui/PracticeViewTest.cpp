@@ -603,6 +603,50 @@ TEST_F(PracticeView, ClosingTheViewStopsAndClosesTheReading)
     EXPECT_EQ(0, OpenDeviceCount());
 }
 
+// Two documents read in turn. MCI gives the id that the first one closed to the second one's
+// reading; the first one's next move must not stop and close that reading.
+TEST_F(PracticeView, ADocumentsNextMoveLeavesAnotherDocumentsReadingAlone)
+{
+    Click(IDC_NEXT);
+    ASSERT_EQ("hy0010.wav", Playing());
+    const MCIDEVICEID nFirst = m_pDoc->m_nMciDeviceID;
+    Click(IDC_VOICE);
+    Click(IDC_NEXT);   // silent now: stops and closes the reading, opens nothing
+    ASSERT_EQ(0, OpenDeviceCount());
+
+    gui::SendCommand(ID_FILE_NEW);
+    CKasumioriView* pOther = gui::ActiveViewAs<CKasumioriView>();
+    ASSERT_NE(nullptr, pOther);
+    ASSERT_NE(m_pView, pOther);
+    CKasumioriDoc* pOtherDoc = static_cast<CKasumioriDoc*>(pOther->GetDocument());
+    gui::ClickControl(pOther, IDC_NEXT);
+    const MCIDEVICEID nOther = pOtherDoc->m_nMciDeviceID;
+    ASSERT_NE(0u, nOther);
+    EXPECT_EQ(nFirst, nOther) << "MCI reuses the freed id; that is the case that matters";
+
+    Click(IDC_NEXT);   // the first document moves on, still silent
+    EXPECT_EQ(3, m_pView->m_nCurPoem);
+    EXPECT_EQ("hy0010.wav", DeviceFile(nOther)) << "the other document's reading was closed";
+    if (::waveOutGetNumDevs() > 0)
+    {
+        EXPECT_EQ(static_cast<DWORD>(MCI_MODE_PLAY), DeviceMode(nOther));
+    }
+
+    // Nor does the first document's view going away.
+    HWND hFirstFrame = m_pView->GetParentFrame()->GetSafeHwnd();
+    ::SendMessageW(::GetParent(hFirstFrame), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hFirstFrame), 0);
+    gui::PumpMessages();
+    ASSERT_EQ(m_pDoc, gui::ActiveView()->GetDocument());
+    gui::SendCommand(ID_SWITCH_PRACTICE);
+    EXPECT_EQ("hy0010.wav", DeviceFile(nOther));
+
+    ::SendMessageW(pOther->GetParentFrame()->GetSafeHwnd(), WM_CLOSE, 0, 0);
+    gui::PumpMessages();
+    EXPECT_EQ(1, AfxGetApp()->GetOpenDocumentCount());
+    EXPECT_EQ(0, OpenDeviceCount());
+    m_pView = gui::ActiveViewAs<CKasumioriView>();
+}
+
 TEST_F(PracticeView, LeavingTheNumberBoxBySwitchingTheActivityLeavesNoRecordingOpen)
 {
     Click(IDC_NEXT);

@@ -118,10 +118,38 @@ TEST_F(ReadingAudioTest, PlayStartsWithoutWaitingAndStopClosesTheDevice)
     ExpectStarted(nID);
 
     StopReading(m_pDoc.get());
-    EXPECT_EQ(nID, m_pDoc->m_nMciDeviceID);          // the id is left as it was
-    EXPECT_EQ(0u, DeviceMode(nID));                   // but names no open device any more
+    EXPECT_EQ(0u, DeviceMode(nID));                   // the device is closed
+    EXPECT_EQ(0u, m_pDoc->m_nMciDeviceID);            // and the document holds no id for it
     StopReading(m_pDoc.get());                        // a second stop changes nothing
-    EXPECT_EQ(nID, m_pDoc->m_nMciDeviceID);
+    EXPECT_EQ(0u, m_pDoc->m_nMciDeviceID);
+}
+
+// MCI gives a closed device's id to the next open. Two documents, each reading in turn: the
+// first one's later stop (its next move, 終了, its view destroyed) must not reach the reading
+// that the second one opened under the same id.
+TEST_F(ReadingAudioTest, AStoppedDocumentLeavesAnotherDocumentsReadingAlone)
+{
+    std::unique_ptr<CKasumioriDoc> pOther(static_cast<CKasumioriDoc*>(RUNTIME_CLASS(CKasumioriDoc)->CreateObject()));
+    pOther->m_strBaseDir = m_pDoc->m_strBaseDir;
+    WriteRecording(L"hy0050.wav", 4000);
+    WriteRecording(L"hy0091.wav", 4000);
+
+    PlayReading(m_pDoc.get(), true, 0, 5);
+    const MCIDEVICEID nFirst = m_pDoc->m_nMciDeviceID;
+    ASSERT_NE(0u, nFirst);
+    StopReading(m_pDoc.get());
+
+    PlayReading(pOther.get(), true, 1, 9);
+    const MCIDEVICEID nOther = pOther->m_nMciDeviceID;
+    ASSERT_NE(0u, nOther);
+    EXPECT_EQ(nFirst, nOther) << "MCI reuses the freed id; the case below is the one that matters";
+
+    StopReading(m_pDoc.get());
+    EXPECT_TRUE(EndsWith(DeviceFile(nOther), L"hy0091.wav")) << "the other document's reading was closed";
+    ExpectStarted(nOther);
+
+    StopReading(pOther.get());
+    EXPECT_EQ(0u, DeviceMode(nOther));
 }
 
 TEST_F(ReadingAudioTest, MissingRecordingGivesNoDeviceAndTheNextReadingPlays)
