@@ -1,5 +1,6 @@
 // Starts the built Kasumiori.exe as its own process, as a user would, and checks what a user and
 // the registry see: the main window, its placement, the document type and bad command lines.
+#include "ExeResources.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -118,6 +119,63 @@ int CountMdiChildren(HWND hMain)
     return n;
 }
 
+HWND FindControl(HWND hMain, int nID)
+{
+    struct Search { int nID; HWND hFound; } search = {nID, nullptr};
+    ::EnumChildWindows(hMain, [](HWND h, LPARAM lParam) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(lParam);
+        if (::GetDlgCtrlID(h) != s->nID)
+            return TRUE;
+        s->hFound = h;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+// The text a control holds now, asked of its own process (an edit keeps its text itself).
+std::wstring ControlText(HWND hCtrl)
+{
+    wchar_t buf[256] = {};
+    DWORD_PTR result;
+    ::SendMessageTimeoutW(hCtrl, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG,
+                          5000, &result);
+    return buf;
+}
+
+// The main window shows the practice form: its buttons, toggles and number box, and nothing of
+// the card-taking form (which has a control 1006 and calls 1001 終了).
+void ExpectPracticeForm(HWND hMain)
+{
+    const struct { int nID; const wchar_t* pszClass; const wchar_t* pszText; } kControls[] = {
+        {1000, L"Button", L"次の句"},
+        {1001, L"Button", L"解答"},
+        {1002, L"Button", L"前の句"},
+        {1003, L"Button", L"ランダムに百首"},
+        {1004, L"Button", L"下の句を先に表示"},
+        {1005, L"Edit", L"番号"}, // written by the first painting
+        {1007, L"Button", L"音声"},
+    };
+    for (const auto& c : kControls)
+    {
+        HWND hCtrl = FindControl(hMain, c.nID);
+        if (hCtrl == nullptr)
+        {
+            ADD_FAILURE() << "practice control " << c.nID << " is missing";
+            continue;
+        }
+        wchar_t cls[64] = {};
+        ::GetClassNameW(hCtrl, cls, 64);
+        EXPECT_EQ(_wcsicmp(cls, c.pszClass), 0) << "class of control " << c.nID;
+        std::wstring strText = ControlText(hCtrl);
+        for (DWORD start = ::GetTickCount(); strText != c.pszText && ::GetTickCount() - start < 5000;
+             strText = ControlText(hCtrl))
+            ::Sleep(50);
+        EXPECT_EQ(strText, c.pszText) << "text of control " << c.nID;
+        EXPECT_TRUE(::IsWindowVisible(hCtrl)) << "control " << c.nID;
+    }
+    EXPECT_EQ(FindControl(hMain, 1006), nullptr) << "the practice form has no control 1006";
+}
+
 void CloseAndWait(Process& p, HWND hMain)
 {
     ::PostMessageW(hMain, WM_CLOSE, 0, 0);
@@ -133,6 +191,7 @@ TEST(Startup, MainWindowFixedSizeCentredWithPracticeChild)
     HWND hMain = WaitWindow(p, nullptr);
     ASSERT_NE(hMain, nullptr);
     EXPECT_EQ(Text(hMain), L"Kasumiori");
+    EXPECT_EQ(Text(hMain), e2e::ExeResources().String(57344)) << "the caption is the application title";
 
     RECT rc;
     ::GetWindowRect(hMain, &rc);
@@ -149,6 +208,7 @@ TEST(Startup, MainWindowFixedSizeCentredWithPracticeChild)
     EXPECT_FALSE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_EQ(CountMdiChildren(hMain), 1);
+    ExpectPracticeForm(hMain);
 
     // the shell registration is per user and names our document type
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, L"Software\\Classes\\.csv", nullptr), L"Kasumiori.Document");
@@ -212,7 +272,8 @@ TEST(Startup, DocumentWithSpacesAndJapaneseOpensInPracticeFrame)
     EXPECT_EQ(CountMdiChildren(hMain), 1);
     RECT rc;
     ::GetWindowRect(hMain, &rc);
-    EXPECT_EQ(rc.right - rc.left, 500) << "a document opens in the practice activity";
+    EXPECT_EQ(rc.right - rc.left, 500);
+    ExpectPracticeForm(hMain); // a document opens in the practice activity
     CloseAndWait(p, hMain);
     ::DeleteFileW(path.c_str());
     ::RemoveDirectoryW(dir.c_str());
