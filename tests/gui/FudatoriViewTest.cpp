@@ -1,10 +1,9 @@
 // The card-taking view driven through real messages: the board on real pixels, deals, the
 // reading chain with the timer record, takes and faults, the end of a game and its results.
-#include "GuiHarness.h"
+#include "FudatoriFixture.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -122,17 +121,8 @@ std::wstring CompareDrawnResults(HWND hDlg, const std::vector<std::pair<POINT, s
 {
     gui::Capture cap(hDlg);
     const COLORREF bg = cap.At(cap.Width() - 3, 3);
-    HDC hScreen = ::GetDC(hDlg);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBmp = ::CreateCompatibleBitmap(hScreen, cap.Width(), cap.Height());
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    // A fresh window DC: its default font is the one the dialog's drawing gets.
-    HGDIOBJ hFont = ::GetCurrentObject(hScreen, OBJ_FONT);
-    ::SelectObject(hMem, hFont);
-    RECT rcAll = {0, 0, cap.Width(), cap.Height()};
-    HBRUSH hBrush = ::CreateSolidBrush(bg);
-    ::FillRect(hMem, &rcAll, hBrush);
-    ::DeleteObject(hBrush);
+    gui::ReferenceCanvas canvas(hDlg, cap.Width(), cap.Height(), bg);
+    const HDC hMem = canvas.Dc();
     ::SetBkMode(hMem, TRANSPARENT);
     std::wstring strMismatch;
     for (const auto& line : lines)
@@ -165,66 +155,12 @@ std::wstring CompareDrawnResults(HWND hDlg, const std::vector<std::pair<POINT, s
         if (!strMismatch.empty())
             break;
     }
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBmp);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(hDlg, hScreen);
     return strMismatch;
 }
 
-class FudatoriViewTest : public testing::Test
+class FudatoriViewTest : public FudatoriFixture
 {
 protected:
-    void SetUp() override
-    {
-        // The clock first: the view takes its construction time from it.
-        m_pClock = std::make_unique<gui::FakeClock>();
-        gui::SendCommand(ID_SWITCH_FUDATORI);
-        m_pView = gui::ActiveViewAs<CFudatoriView>();
-        ASSERT_NE(nullptr, m_pView);
-        m_hView = m_pView->GetSafeHwnd();
-        ::UpdateWindow(m_hView);
-        Pump();
-    }
-
-    void TearDown() override
-    {
-        // Whatever a test left running must not fire into the next one.
-        if (m_pView != nullptr && ::IsWindow(m_hView))
-            for (UINT_PTR id = 1; id <= 5; ++id)
-                m_pView->KillTimer(id);
-        Pump();
-        m_pClock.reset();
-    }
-
-    // Handles what is waiting, except the view's real timer ticks: the tests fire the timers
-    // themselves, from the timer record, so that nothing depends on real seconds.
-    void Pump()
-    {
-        MSG msg;
-        while (::IsWindow(m_hView) && ::PeekMessageW(&msg, m_hView, WM_TIMER, WM_TIMER, PM_REMOVE))
-        {
-        }
-        gui::PumpMessages();
-    }
-
-    void Click(int nID)
-    {
-        HWND hCtrl = ::GetDlgItem(m_hView, nID);
-        ASSERT_NE(nullptr, hCtrl) << "no control " << nID;
-        ::SendMessageW(hCtrl, BM_CLICK, 0, 0);
-        Pump();
-    }
-
-    bool Pressed(int nID) { return gui::IsPressed(m_pView, nID) != FALSE; }
-
-    void SetPressed(int nID, bool bPressed)
-    {
-        if (Pressed(nID) != bPressed)
-            Click(nID);
-        ASSERT_EQ(bPressed, Pressed(nID)) << "toggle " << nID;
-    }
-
     // Presses exactly the read toggles of the given groups (1..6).
     void SetReadGroupsOff(std::initializer_list<int> groupsOff)
     {
@@ -309,10 +245,6 @@ protected:
             aSeen.push_back(seen);
         };
     }
-
-    std::unique_ptr<gui::FakeClock> m_pClock;
-    CFudatoriView* m_pView = nullptr;
-    HWND m_hView = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -350,6 +350,38 @@ bool Capture::SavePng(const char* pszPath) const
 }
 
 // ---------------------------------------------------------------------------------------------
+ReferenceCanvas::ReferenceCanvas(HWND hWnd, int nWidth, int nHeight, COLORREF background)
+{
+    HDC hdcWindow = ::GetDC(hWnd);
+    m_hdc = ::CreateCompatibleDC(hdcWindow);
+    m_hBitmap = ::CreateCompatibleBitmap(hdcWindow, nWidth, nHeight);
+    m_hOldBitmap = ::SelectObject(m_hdc, m_hBitmap);
+    ::SelectObject(m_hdc, ::GetCurrentObject(hdcWindow, OBJ_FONT));
+    ::ReleaseDC(hWnd, hdcWindow);
+    const RECT rcAll = {0, 0, nWidth, nHeight};
+    HBRUSH hBrush = ::CreateSolidBrush(background);
+    ::FillRect(m_hdc, &rcAll, hBrush);
+    ::DeleteObject(hBrush);
+}
+
+ReferenceCanvas::~ReferenceCanvas()
+{
+    ::SelectObject(m_hdc, m_hOldBitmap);
+    ::DeleteObject(m_hBitmap);
+    ::DeleteDC(m_hdc);
+}
+
+Capture ReferenceCanvas::Pixels()
+{
+    // A bitmap can be selected into one device context at a time.
+    ::GdiFlush();
+    ::SelectObject(m_hdc, m_hOldBitmap);
+    Capture pixels(m_hBitmap);
+    ::SelectObject(m_hdc, m_hBitmap);
+    return pixels;
+}
+
+// ---------------------------------------------------------------------------------------------
 ScopedTempDir::ScopedTempDir()
 {
     wchar_t base[MAX_PATH] = {};

@@ -99,6 +99,25 @@ private:
     std::vector<DWORD> m_aPixels;
 };
 
+// A memory bitmap on which a test draws what a window should show: it holds the font of a fresh
+// device context of that window (the font that a drawing which selects none gets) and starts
+// filled with one colour.
+class ReferenceCanvas
+{
+public:
+    ReferenceCanvas(HWND hWnd, int nWidth, int nHeight, COLORREF background);
+    ~ReferenceCanvas();
+    ReferenceCanvas(const ReferenceCanvas&) = delete;
+    ReferenceCanvas& operator=(const ReferenceCanvas&) = delete;
+    HDC Dc() const { return m_hdc; }
+    Capture Pixels(); // what has been drawn so far
+
+private:
+    HDC m_hdc = nullptr;
+    HBITMAP m_hBitmap = nullptr;
+    HGDIOBJ m_hOldBitmap = nullptr;
+};
+
 // A fresh temporary folder that becomes the current directory while the object lives.
 class ScopedTempDir
 {
