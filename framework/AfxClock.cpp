@@ -1,16 +1,10 @@
 #include "AfxClock.h"
 
-#include <atomic>
+#include "AfxSeam.h"
 
 namespace
 {
-std::atomic<CAfxClock*> g_pClock{nullptr};
-
-CAfxClock& RealClock()
-{
-    static CAfxClock clock;
-    return clock;
-}
+CAfxSeam<CAfxClock> g_clock;
 }
 
 CAfxClock::~CAfxClock()
@@ -29,13 +23,12 @@ void CAfxClock::GetLocalTime(SYSTEMTIME* pst)
 
 CAfxClock* AfxSetClock(CAfxClock* pClock)
 {
-    return g_pClock.exchange(pClock);
+    return g_clock.Set(pClock);
 }
 
 CAfxClock& AfxGetClock()
 {
-    CAfxClock* pClock = g_pClock.load();
-    return pClock != nullptr ? *pClock : RealClock();
+    return g_clock.Get();
 }
 
 void AfxSleep(DWORD dwMilliseconds)

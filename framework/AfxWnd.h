@@ -1,11 +1,12 @@
 // Command targets and message maps, windows, controls, drawing, dialogs and data exchange,
-// views and frames.
+// views and frames, and the beep seam.
 #pragma once
 
 #include "AfxPlatform.h"
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "AfxBeep.h"
 #include "CCmdTarget.h"
 #include "CCmdUI.h"
 #include "CWnd.h"

@@ -469,7 +469,7 @@ void CFudatoriView::OnNextPoem()
     DrawVerse(m_nCurPoem, &dc, fieldUpper);
     PlayReading(GetDocument(), m_bVoice, 0, m_nCurPoem);
     if (!m_bVoice)
-        MessageBeep(0);
+        AfxMessageBeep(0);
     UpdateData(FALSE);
     if (m_bAuto)
         SetTimer(kTimerUpper, m_nUpperWait, nullptr);
@@ -489,7 +489,7 @@ void CFudatoriView::OnLowerVerse()
     }
     PlayReading(GetDocument(), m_bVoice, 1, m_nCurPoem);
     if (!m_bVoice)
-        MessageBeep(0);
+        AfxMessageBeep(0);
     UpdateData(FALSE);
 }
 

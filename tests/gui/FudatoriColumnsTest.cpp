@@ -125,7 +125,7 @@ void PrintTo(const ColumnsCase& c, std::ostream* os)
     *os << c.pszName;
 }
 
-class FudatoriColumnsTest : public FudatoriFixture, public testing::WithParamInterface<ColumnsCase>
+class FudatoriColumnsTest : public gui::FudatoriFixture, public testing::WithParamInterface<ColumnsCase>
 {
 protected:
     void ExpectColumns(const char* pszWhen, Shown upper, Shown lower, bool bNumberIsPoem)

@@ -1,12 +1,24 @@
-// A fresh card-taking view for every test: the activity is switched to anew on a fake clock,
-// and the view's real timer ticks are dropped so that tests fire the timers themselves.
+// The card-taking view as the GUI tests drive it: a fresh view under a fake clock, real clicks
+// on its buttons and its board, and its timers fired from the view's own timer record.
 #pragma once
 #include "GuiHarness.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "FudatoriView.h"
 #include "resource.h"
+
+namespace gui {
+
+// A board cell.
+const int kCellW = 60;
+const int kCellH = 85;
+
+using TimerList = std::vector<std::pair<UINT_PTR, UINT>>;
 
 class FudatoriFixture : public testing::Test
 {
@@ -14,9 +26,9 @@ protected:
     void SetUp() override
     {
         // The clock first: the view takes its construction time from it.
-        m_pClock = std::make_unique<gui::FakeClock>();
-        gui::SendCommand(ID_SWITCH_FUDATORI);
-        m_pView = gui::ActiveViewAs<CFudatoriView>();
+        m_pClock = std::make_unique<FakeClock>();
+        SendCommand(ID_SWITCH_FUDATORI);
+        m_pView = ActiveViewAs<CFudatoriView>();
         ASSERT_NE(nullptr, m_pView);
         m_hView = m_pView->GetSafeHwnd();
         ::UpdateWindow(m_hView);
@@ -41,7 +53,7 @@ protected:
         while (::IsWindow(m_hView) && ::PeekMessageW(&msg, m_hView, WM_TIMER, WM_TIMER, PM_REMOVE))
         {
         }
-        gui::PumpMessages();
+        PumpMessages();
     }
 
     void Click(int nID)
@@ -52,7 +64,7 @@ protected:
         Pump();
     }
 
-    bool Pressed(int nID) { return gui::IsPressed(m_pView, nID) != FALSE; }
+    bool Pressed(int nID) { return IsPressed(m_pView, nID) != FALSE; }
 
     void SetPressed(int nID, bool bPressed)
     {
@@ -61,7 +73,63 @@ protected:
         ASSERT_EQ(bPressed, Pressed(nID)) << "toggle " << nID;
     }
 
-    std::unique_ptr<gui::FakeClock> m_pClock;
+    // Presses exactly the read toggles of the given groups (1..6).
+    void SetReadGroupsOff(std::initializer_list<int> groupsOff)
+    {
+        for (int k = 1; k <= 6; ++k)
+        {
+            const bool bOff = std::find(groupsOff.begin(), groupsOff.end(), k) != groupsOff.end();
+            SetPressed(IDC_READ1 + k - 1, bOff);
+        }
+    }
+
+    void ClickAt(int x, int y)
+    {
+        ::SendMessageW(m_hView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        ::SendMessageW(m_hView, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        Pump();
+    }
+
+    CPoint CellCorner(int nPos) const
+    {
+        return CPoint(m_pView->m_ptBoard.x + ((nPos - 1) % 15) * kCellW,
+                      m_pView->m_ptBoard.y + ((nPos - 1) / 15) * kCellH);
+    }
+
+    void ClickPosition(int nPos)
+    {
+        const CPoint pt = CellCorner(nPos);
+        ClickAt(pt.x + 30, pt.y + 40);
+    }
+
+    int PositionOf(int nPoem) const
+    {
+        for (int p = 1; p <= 100; ++p)
+            if (m_pView->m_aBoard.GetAt(p) == nPoem)
+                return p;
+        return 0;
+    }
+
+    // A position whose card is not the poem being read.
+    int WrongPosition() const
+    {
+        for (int p = 1; p <= 100; ++p)
+            if (m_pView->m_aBoard.GetAt(p) != m_pView->m_nCurPoem)
+                return p;
+        return 0;
+    }
+
+    void FireTimer(UINT_PTR nID)
+    {
+        ::SendMessageW(m_hView, WM_TIMER, nID, 0);
+        Pump();
+    }
+
+    TimerList Timers() const { return m_pView->GetRunningTimers(); }
+
+    std::unique_ptr<FakeClock> m_pClock;
     CFudatoriView* m_pView = nullptr;
     HWND m_hView = nullptr;
 };
+
+} // namespace gui

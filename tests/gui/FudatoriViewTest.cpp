@@ -11,19 +11,19 @@
 #include "FudatoriView.h"
 #include "KasumioriDoc.h"
 #include "KimarijiGroups.h"
+#include "MciProbe.h"
 #include "NumText.h"
 #include "SeisekiDlg.h"
 #include "resource.h"
 
 namespace {
 
-const int kCellW = 60;
-const int kCellH = 85;
+using gui::kCellW;
+using gui::kCellH;
+using gui::TimerList;
 const COLORREF kPlaceholderGrey = RGB(200, 200, 200);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kFrameGrey = RGB(125, 125, 125);
-
-using TimerList = std::vector<std::pair<UINT_PTR, UINT>>;
 
 // The board sheet as the program's resources hold it.
 const gui::Capture& BoardSheet()
@@ -158,63 +158,9 @@ std::wstring CompareDrawnResults(HWND hDlg, const std::vector<std::pair<POINT, s
     return strMismatch;
 }
 
-class FudatoriViewTest : public FudatoriFixture
+class FudatoriViewTest : public gui::FudatoriFixture
 {
 protected:
-    // Presses exactly the read toggles of the given groups (1..6).
-    void SetReadGroupsOff(std::initializer_list<int> groupsOff)
-    {
-        for (int k = 1; k <= 6; ++k)
-        {
-            const bool bOff = std::find(groupsOff.begin(), groupsOff.end(), k) != groupsOff.end();
-            SetPressed(IDC_READ1 + k - 1, bOff);
-        }
-    }
-
-    void ClickAt(int x, int y)
-    {
-        ::SendMessageW(m_hView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        ::SendMessageW(m_hView, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        Pump();
-    }
-
-    CPoint CellCorner(int nPos) const
-    {
-        return CPoint(m_pView->m_ptBoard.x + ((nPos - 1) % 15) * kCellW,
-                      m_pView->m_ptBoard.y + ((nPos - 1) / 15) * kCellH);
-    }
-
-    void ClickPosition(int nPos)
-    {
-        const CPoint pt = CellCorner(nPos);
-        ClickAt(pt.x + 30, pt.y + 40);
-    }
-
-    int PositionOf(int nPoem) const
-    {
-        for (int p = 1; p <= 100; ++p)
-            if (m_pView->m_aBoard.GetAt(p) == nPoem)
-                return p;
-        return 0;
-    }
-
-    // A position whose card is not the poem being read.
-    int WrongPosition() const
-    {
-        for (int p = 1; p <= 100; ++p)
-            if (m_pView->m_aBoard.GetAt(p) != m_pView->m_nCurPoem)
-                return p;
-        return 0;
-    }
-
-    void FireTimer(UINT_PTR nID)
-    {
-        ::SendMessageW(m_hView, WM_TIMER, nID, 0);
-        Pump();
-    }
-
-    TimerList Timers() const { return m_pView->GetRunningTimers(); }
-
     bool CellShows(const gui::Capture& cap, int nPos, SheetCell src) const
     {
         const CPoint pt = CellCorner(nPos);
@@ -1202,7 +1148,8 @@ TEST_F(FudatoriViewTest, SwitchingActivityDuringAnAutomaticReadingLeavesNothingB
     Click(IDC_DEAL);
     FireTimer(4);
     const MCIDEVICEID nDevice = pDoc->m_nMciDeviceID;
-    ASSERT_NE(0u, nDevice) << "the upper verse is being read";
+    ASSERT_NE(0u, nDevice);
+    ASSERT_TRUE(mciprobe::IsPlaying(nDevice)) << "the upper verse is being read";
     ASSERT_FALSE(Timers().empty());
 
     gui::SendCommand(ID_SWITCH_PRACTICE);
@@ -1210,10 +1157,7 @@ TEST_F(FudatoriViewTest, SwitchingActivityDuringAnAutomaticReadingLeavesNothingB
     m_pView = nullptr;
     EXPECT_EQ(nullptr, gui::ActiveViewAs<CFudatoriView>());
     // The device is closed: MCI knows its id no more.
-    MCI_STATUS_PARMS status = {};
-    status.dwItem = MCI_STATUS_MODE;
-    EXPECT_NE(0u, mciSendCommandA(nDevice, MCI_STATUS, MCI_STATUS_ITEM,
-                                  reinterpret_cast<DWORD_PTR>(&status)));
+    EXPECT_EQ(0u, mciprobe::DeviceMode(nDevice));
     // Nothing of the old game fires any more.
     gui::PumpUntil([] { return false; }, 300);
     EXPECT_TRUE(answerer.m_aSeen.empty());

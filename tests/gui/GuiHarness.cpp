@@ -127,6 +127,22 @@ void FakeClock::AdvanceSeconds(long long nSeconds)
 }
 
 // ---------------------------------------------------------------------------------------------
+BeepRecorder::BeepRecorder() : m_pPrevious(AfxSetBeeper(this))
+{
+}
+
+BeepRecorder::~BeepRecorder()
+{
+    AfxSetBeeper(m_pPrevious);
+}
+
+BOOL BeepRecorder::MessageBeep(UINT uType)
+{
+    m_aBeeps.push_back(uType);
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------------------------
 namespace {
 
 BoxAnswerer* g_pAnswerer = nullptr;

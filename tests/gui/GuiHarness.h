@@ -46,6 +46,20 @@ private:
     CAfxClock* m_pPrevious;
 };
 
+// Takes the place of the message beep while it lives: each beep is recorded, none is sounded.
+class BeepRecorder : public CAfxBeeper
+{
+public:
+    BeepRecorder();
+    ~BeepRecorder() override;
+    BOOL MessageBeep(UINT uType) override;
+
+    std::vector<UINT> m_aBeeps; // the type of each beep, in order
+
+private:
+    CAfxBeeper* m_pPrevious;
+};
+
 // What a message box or dialog showed.
 struct SeenBox
 {

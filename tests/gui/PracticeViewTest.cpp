@@ -11,6 +11,7 @@
 
 #include "KasumioriDoc.h"
 #include "KasumioriView.h"
+#include "MciProbe.h"
 #include "resource.h"
 
 namespace
@@ -20,46 +21,7 @@ const COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 const COLORREF kGrey = RGB(0xC8, 0xC8, 0xC8);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-// --- MCI, asked directly -------------------------------------------------------------------
-int OpenDeviceCount()
-{
-    MCI_SYSINFO_PARMSW parms = {};
-    DWORD dwCount = 0;
-    parms.lpstrReturn = reinterpret_cast<LPWSTR>(&dwCount);
-    parms.dwRetSize = sizeof(dwCount);
-    parms.wDeviceType = MCI_ALL_DEVICE_ID;
-    if (mciSendCommandW(MCI_ALL_DEVICE_ID, MCI_SYSINFO, MCI_SYSINFO_QUANTITY | MCI_SYSINFO_OPEN,
-                        reinterpret_cast<DWORD_PTR>(&parms)) != 0)
-        return -1;
-    return static_cast<int>(dwCount);
-}
-
-// The file a device plays, without folders; empty when the device is not open.
-std::string DeviceFile(MCIDEVICEID id)
-{
-    wchar_t buf[MAX_PATH] = {};
-    MCI_INFO_PARMSW parms = {};
-    parms.lpstrReturn = buf;
-    parms.dwRetSize = MAX_PATH;
-    if (id == 0 || mciSendCommandW(id, MCI_INFO, MCI_WAIT | MCI_INFO_FILE,
-                                   reinterpret_cast<DWORD_PTR>(&parms)) != 0)
-        return std::string();
-    std::wstring w(buf);
-    size_t n = w.find_last_of(L"\\/");
-    if (n != std::wstring::npos)
-        w = w.substr(n + 1);
-    return std::string(static_cast<const char*>(AfxFromWide(w.c_str())));
-}
-
-DWORD DeviceMode(MCIDEVICEID id)
-{
-    MCI_STATUS_PARMS parms = {};
-    parms.dwItem = MCI_STATUS_MODE;
-    if (mciSendCommandW(id, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM,
-                        reinterpret_cast<DWORD_PTR>(&parms)) != 0)
-        return 0;
-    return static_cast<DWORD>(parms.dwReturn);
-}
+using mciprobe::OpenDeviceCount;
 
 // A message box shows an icon when its icon control is visible and holds one.
 BOOL CALLBACK FindShownIcon(HWND hChild, LPARAM lParam)
@@ -246,16 +208,16 @@ protected:
         gui::PumpMessages();
     }
 
-    // The recording that is open now, checked to be the only one and, where the machine has
-    // a sound device to play on, to play.
+    // The recording that is open now, checked to be the only one and to play.
     std::string Playing() const
     {
         const MCIDEVICEID id = m_pDoc->m_nMciDeviceID;
         if (id == 0 || OpenDeviceCount() != 1)
             return std::string();
-        if (::waveOutGetNumDevs() > 0 && DeviceMode(id) != MCI_MODE_PLAY)
-            return "(not playing) " + DeviceFile(id);
-        return DeviceFile(id);
+        const testing::AssertionResult playing = mciprobe::IsPlaying(id);
+        if (!playing)
+            return std::string("(") + playing.message() + ") " + mciprobe::DeviceFileName(id);
+        return mciprobe::DeviceFileName(id);
     }
 
     RECT BoxInterior(const VerseBox& box, bool bLeftward) const
@@ -626,11 +588,8 @@ TEST_F(PracticeView, ADocumentsNextMoveLeavesAnotherDocumentsReadingAlone)
 
     Click(IDC_NEXT);   // the first document moves on, still silent
     EXPECT_EQ(3, m_pView->m_nCurPoem);
-    EXPECT_EQ("hy0010.wav", DeviceFile(nOther)) << "the other document's reading was closed";
-    if (::waveOutGetNumDevs() > 0)
-    {
-        EXPECT_EQ(static_cast<DWORD>(MCI_MODE_PLAY), DeviceMode(nOther));
-    }
+    EXPECT_EQ("hy0010.wav", mciprobe::DeviceFileName(nOther)) << "the other document's reading was closed";
+    EXPECT_TRUE(mciprobe::IsPlaying(nOther));
 
     // Nor does the first document's view going away.
     HWND hFirstFrame = m_pView->GetParentFrame()->GetSafeHwnd();
@@ -638,7 +597,7 @@ TEST_F(PracticeView, ADocumentsNextMoveLeavesAnotherDocumentsReadingAlone)
     gui::PumpMessages();
     ASSERT_EQ(m_pDoc, gui::ActiveView()->GetDocument());
     gui::SendCommand(ID_SWITCH_PRACTICE);
-    EXPECT_EQ("hy0010.wav", DeviceFile(nOther));
+    EXPECT_TRUE(mciprobe::IsPlaying(nOther));
 
     ::SendMessageW(pOther->GetParentFrame()->GetSafeHwnd(), WM_CLOSE, 0, 0);
     gui::PumpMessages();

@@ -10,6 +10,7 @@
 #include "KasumioriView.h"
 #include "ChildFrm.h"
 #include "MainFrm.h"
+#include "MciProbe.h"
 
 namespace
 {
@@ -310,13 +311,10 @@ TEST_F(ShellTest, SwitchStopsThePlayingRecording)
     ASSERT_NE(0u, nID);
     MCI_PLAY_PARMS play = {};
     mciSendCommandW(nID, MCI_PLAY, 0, reinterpret_cast<DWORD_PTR>(&play));
+    ASSERT_TRUE(mciprobe::IsPlaying(nID));
 
     gui::SendCommand(ID_SWITCH_FUDATORI);
-    MCI_STATUS_PARMS status = {};
-    status.dwItem = MCI_STATUS_MODE;
-    EXPECT_NE(0u, mciSendCommandW(nID, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM,
-                                  reinterpret_cast<DWORD_PTR>(&status)))
-        << "the device is still open after the switch";
+    EXPECT_EQ(0u, mciprobe::DeviceMode(nID)) << "the device is still open after the switch";
     EXPECT_EQ(0u, pDoc->m_nMciDeviceID);   // the new view cleared it
 }
 

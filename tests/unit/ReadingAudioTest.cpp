@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include "KasumioriDoc.h"
+#include "MciProbe.h"
 #include "ReadingAudio.h"
 #include "TestFiles.h"
 
@@ -11,41 +12,9 @@ namespace
 {
 using testfiles::ScratchDir;
 
-// The element that an open device plays, as MCI reports it; empty when the id names no device.
-std::wstring DeviceFile(MCIDEVICEID nID)
-{
-    wchar_t szFile[MAX_PATH * 2] = {};
-    MCI_INFO_PARMSW parms = {};
-    parms.lpstrReturn = szFile;
-    parms.dwRetSize = static_cast<DWORD>(sizeof(szFile) / sizeof(szFile[0]));
-    if (mciSendCommandW(nID, MCI_INFO, MCI_WAIT | MCI_INFO_FILE, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
-        return std::wstring();
-    return szFile;
-}
-
-// MCI_MODE_... of the device, or 0 when it is not open.
-DWORD_PTR DeviceMode(MCIDEVICEID nID)
-{
-    MCI_STATUS_PARMS parms = {};
-    parms.dwItem = MCI_STATUS_MODE;
-    if (mciSendCommandW(nID, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
-        return 0;
-    return parms.dwReturn;
-}
-
-// A started reading plays; on a machine without any wave output the device can only be open
-// and stopped (it cannot start), which is still told apart from a closed one.
-void ExpectStarted(MCIDEVICEID nID)
-{
-    if (waveOutGetNumDevs() > 0)
-    {
-        EXPECT_EQ(static_cast<DWORD_PTR>(MCI_MODE_PLAY), DeviceMode(nID));
-    }
-    else
-    {
-        EXPECT_EQ(static_cast<DWORD_PTR>(MCI_MODE_STOP), DeviceMode(nID)) << "no wave output here";
-    }
-}
+using mciprobe::DeviceFile;
+using mciprobe::DeviceMode;
+using mciprobe::IsPlaying;
 
 bool EndsWith(const std::wstring& s, const std::wstring& strTail)
 {
@@ -115,7 +84,7 @@ TEST_F(ReadingAudioTest, PlayStartsWithoutWaitingAndStopClosesTheDevice)
     PlayReading(m_pDoc.get(), true, 0, 45);
     const MCIDEVICEID nID = m_pDoc->m_nMciDeviceID;
     ASSERT_NE(0u, nID);
-    ExpectStarted(nID);
+    EXPECT_TRUE(IsPlaying(nID));
 
     StopReading(m_pDoc.get());
     EXPECT_EQ(0u, DeviceMode(nID));                   // the device is closed
@@ -146,7 +115,7 @@ TEST_F(ReadingAudioTest, AStoppedDocumentLeavesAnotherDocumentsReadingAlone)
 
     StopReading(m_pDoc.get());
     EXPECT_TRUE(EndsWith(DeviceFile(nOther), L"hy0091.wav")) << "the other document's reading was closed";
-    ExpectStarted(nOther);
+    EXPECT_TRUE(IsPlaying(nOther));
 
     StopReading(pOther.get());
     EXPECT_EQ(0u, DeviceMode(nOther));
@@ -162,7 +131,7 @@ TEST_F(ReadingAudioTest, MissingRecordingGivesNoDeviceAndTheNextReadingPlays)
 
     PlayReading(m_pDoc.get(), true, 1, 8);
     ASSERT_NE(0u, m_pDoc->m_nMciDeviceID);
-    ExpectStarted(m_pDoc->m_nMciDeviceID);
+    EXPECT_TRUE(IsPlaying(m_pDoc->m_nMciDeviceID));
 }
 
 TEST_F(ReadingAudioTest, ANewReadingStopsAndClosesTheOneBefore)
@@ -178,7 +147,7 @@ TEST_F(ReadingAudioTest, ANewReadingStopsAndClosesTheOneBefore)
     const MCIDEVICEID nSecond = m_pDoc->m_nMciDeviceID;
     ASSERT_NE(0u, nSecond);
     EXPECT_TRUE(EndsWith(DeviceFile(nSecond), L"hy0011.wav"));
-    ExpectStarted(nSecond);
+    EXPECT_TRUE(IsPlaying(nSecond));
     if (nFirst != nSecond)
     {
         EXPECT_EQ(0u, DeviceMode(nFirst));
@@ -192,6 +161,7 @@ TEST_F(ReadingAudioTest, VoiceOffOpensNothing)
     WriteRecording(L"hy0030.wav");
     PlayReading(m_pDoc.get(), false, 0, 3);
     EXPECT_EQ(0u, m_pDoc->m_nMciDeviceID);
+    EXPECT_EQ(0, mciprobe::OpenDeviceCount());
     // Stop with id 0 sends nothing and leaves it 0.
     StopReading(m_pDoc.get());
     EXPECT_EQ(0u, m_pDoc->m_nMciDeviceID);
