@@ -52,13 +52,10 @@ Layout ExpectedLayout(HWND hView)
 {
     RECT rcClient = {};
     ::GetClientRect(hView, &rcClient);
-    HDC hdc = ::GetDC(hView);
-    TEXTMETRICW tm = {};
-    ::GetTextMetricsW(hdc, &tm);
-    ::ReleaseDC(hView, hdc);
+    const gui::CharCell cell = gui::StockCharCell(hView);
     Layout l = {};
-    l.cw = tm.tmMaxCharWidth;
-    l.lh = tm.tmHeight + tm.tmInternalLeading;
+    l.cw = cell.cw;
+    l.lh = cell.lh;
     l.mx = l.cw / 4;
     l.my = l.lh / 4;
     l.xUpper = rcClient.right - 2 * l.cw;
@@ -74,14 +71,6 @@ RECT Inside(const Layout& l, int x)
     return {x - l.mx + 1, l.y - l.my + 1, x + l.cw + l.mx - 1, l.y + kRows * l.lh + l.my - 1};
 }
 
-std::wstring Wide932(const CString& str)
-{
-    const int n = ::MultiByteToWideChar(932, 0, str, str.GetLength(), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(932, 0, str, str.GetLength(), &wide[0], n);
-    return wide;
-}
-
 // The inside of a column as it must look with this text: one wide character a cell from the top
 // of the column, in the colour on the cell background, the rest of the column white.
 gui::Capture ReferenceColumn(HWND hView, const Layout& l, int x, const CString& text,
@@ -93,7 +82,7 @@ gui::Capture ReferenceColumn(HWND hView, const Layout& l, int x, const CString& 
     ::SetTextColor(hdc, color);
     ::SetBkColor(hdc, cellBackground);
     ::SetBkMode(hdc, OPAQUE);
-    const std::wstring wide = Wide932(text);
+    const std::wstring wide = AfxToWide(text);
     EXPECT_LE(wide.size(), static_cast<size_t>(kRows)) << "a verse longer than its column";
     for (size_t r = 0; r < wide.size() && r < static_cast<size_t>(kRows); ++r)
         ::TextOutW(hdc, x - rc.left, l.y - rc.top + static_cast<int>(r) * l.lh, &wide[r], 1);

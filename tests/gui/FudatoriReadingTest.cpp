@@ -96,14 +96,8 @@ protected:
     // separators doubled, then the yomi folder.
     std::wstring Recording(int nPart, int nPoem) const
     {
-        std::wstring strPath;
-        for (wchar_t ch : AfxToWide(m_pDir->Path()))
-        {
-            strPath += ch;
-            if (ch == L'\\')
-                strPath += L'\\';
-        }
-        return strPath + L"\\\\yomi\\\\" + AfxToWide(RecordingName(nPart, nPoem).c_str());
+        return AfxToWide(m_pDir->BaseFolder()) + L"\\\\yomi\\\\" +
+               AfxToWide(RecordingName(nPart, nPoem).c_str());
     }
 
     // The file of the one recording open now, found through MCI itself, when it plays;

@@ -233,12 +233,7 @@ TEST_F(FudatoriViewTest, NewViewShowsEmptyBoardPlaceholdersAndDefaults)
     CRect rcClient;
     m_pView->GetClientRect(&rcClient);
     const int R = rcClient.right;
-    HDC hdc = ::GetDC(m_hView);
-    TEXTMETRICW tm = {};
-    ::GetTextMetricsW(hdc, &tm);
-    ::ReleaseDC(m_hView, hdc);
-    const int cw = tm.tmMaxCharWidth;
-    const int lh = tm.tmHeight + tm.tmInternalLeading;
+    const auto [cw, lh] = gui::StockCharCell(m_hView);
     EXPECT_EQ(cw, v.m_nCharWidth);
     EXPECT_EQ(lh, v.m_nLineHeight);
     EXPECT_EQ(R - 2 * cw, v.m_boxUpper.x);

@@ -1,4 +1,5 @@
 #include "GuiHarness.h"
+#include "BaseFolder.h"
 #include <algorithm>
 #include <cstdio>
 
@@ -398,6 +399,16 @@ Capture ReferenceCanvas::Pixels()
 }
 
 // ---------------------------------------------------------------------------------------------
+CharCell StockCharCell(HWND hWnd)
+{
+    HDC hdc = ::GetDC(hWnd);
+    TEXTMETRICW tm = {};
+    ::GetTextMetricsW(hdc, &tm);
+    ::ReleaseDC(hWnd, hdc);
+    return CharCell{tm.tmMaxCharWidth, tm.tmHeight + tm.tmInternalLeading};
+}
+
+// ---------------------------------------------------------------------------------------------
 ScopedTempDir::ScopedTempDir()
 {
     wchar_t base[MAX_PATH] = {};
@@ -439,6 +450,11 @@ ScopedTempDir::~ScopedTempDir()
 {
     ::SetCurrentDirectoryW(AfxToWide(m_strPrevious).c_str());
     RemoveTree(AfxToWide(m_strPath));
+}
+
+CString ScopedTempDir::BaseFolder() const
+{
+    return DoubledSeparators(m_strPath);
 }
 
 void ScopedTempDir::WriteFile(const char* pszRelative, const std::string& bytes) const

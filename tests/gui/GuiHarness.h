@@ -132,6 +132,15 @@ private:
     HGDIOBJ m_hOldBitmap = nullptr;
 };
 
+// Character width and line height of the font that a fresh device context of the window holds,
+// the font by which the views, selecting none, place their text.
+struct CharCell
+{
+    int cw; // tmMaxCharWidth
+    int lh; // tmHeight + tmInternalLeading
+};
+CharCell StockCharCell(HWND hWnd);
+
 // A fresh temporary folder that becomes the current directory while the object lives.
 class ScopedTempDir
 {
@@ -139,6 +148,8 @@ public:
     ScopedTempDir();
     ~ScopedTempDir();
     const CString& Path() const { return m_strPath; } // ends without a backslash
+    // The folder as a document's base folder names it: every separator doubled.
+    CString BaseFolder() const;
     // Writes a file below the folder (relative name with backslashes), creating folders.
     void WriteFile(const char* pszRelative, const std::string& bytes) const;
 

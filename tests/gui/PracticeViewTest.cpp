@@ -621,11 +621,7 @@ TEST_F(PracticeView, LeavingTheNumberBoxBySwitchingTheActivityLeavesNoRecordingO
 TEST_F(PracticeView, FramesControlsAndCardFollowTheMetricsAndTheRightEdge)
 {
     // The metrics of the view window's own stock font.
-    HDC hdc = ::GetDC(Hwnd());
-    TEXTMETRICW tm = {};
-    ::GetTextMetricsW(hdc, &tm);
-    ::ReleaseDC(Hwnd(), hdc);
-    const int cw = tm.tmMaxCharWidth, lh = tm.tmHeight + tm.tmInternalLeading;
+    const auto [cw, lh] = gui::StockCharCell(Hwnd());
     ASSERT_EQ(cw, m_pView->m_nCharWidth);
     ASSERT_EQ(lh, m_pView->m_nLineHeight);
     EXPECT_EQ(cw / 4, m_pView->m_nMarginX);

@@ -298,14 +298,7 @@ TEST_F(ShellTest, SwitchStopsThePlayingRecording)
     CKasumioriDoc* pDoc = static_cast<CKasumioriDoc*>(ActiveDocument());
     gui::ScopedTempDir dir;
     dir.WriteFile("yomi\\hy0010.wav", gui::MakeWave(5000));
-    CString strBase;
-    for (int i = 0; i < dir.Path().GetLength(); ++i)
-    {
-        strBase += dir.Path()[i];
-        if (dir.Path()[i] == '\\')
-            strBase += '\\';
-    }
-    pDoc->m_strBaseDir = strBase;
+    pDoc->m_strBaseDir = dir.BaseFolder();
     pDoc->OpenReadingAudio(0, 1);
     const MCIDEVICEID nID = pDoc->m_nMciDeviceID;
     ASSERT_NE(0u, nID);

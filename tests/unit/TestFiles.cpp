@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "BaseFolder.h"
 #include <cmath>
 #include <stdexcept>
 #include <vector>
@@ -64,15 +65,7 @@ ScratchDir::~ScratchDir()
 
 CString ScratchDir::DoubledBaseDir() const
 {
-    const CString strDir = AfxFromWide(m_strPath.c_str());
-    CString strResult;
-    for (int i = 0; i < strDir.GetLength(); ++i)
-    {
-        strResult += strDir[i];
-        if (strDir[i] == '\\')
-            strResult += '\\';
-    }
-    return strResult;
+    return DoubledSeparators(AfxFromWide(m_strPath.c_str()));
 }
 
 void WriteBytes(const std::wstring& strPath, const std::string& strBytes)
